@@ -5,6 +5,7 @@
 #include "model/geometry.h"
 #include "model/puzzle_string.h"
 #include "model/tables.h"
+#include "solve/summaries.h"
 
 namespace sudoku {
 
@@ -53,7 +54,8 @@ void Solver::BetweenPasses() {
 }
 
 void Solver::RemoveCellDigits(int cell, DigitSet set) {
-  TechniqueChangeCell(cell, static_cast<DigitSet>(work_->cells[cell] & ~set));
+  const DigitSet old = work_->cells[cell];
+  if (old & set) TechniqueChangeCell(cell, static_cast<DigitSet>(old & ~set));
 }
 
 void Solver::TechniqueChangeCell(int cell, DigitSet set) {
@@ -63,6 +65,8 @@ void Solver::TechniqueChangeCell(int cell, DigitSet set) {
   const DigitSet old = board.cells[cell];
   if (old == set) return;
   board.cells[cell] = set;
+  ++generation_;
+  if (caching_) tracker_.Change(cell, old, set);
 
   const int kOld = CountDigits(old), kNew = CountDigits(set);
   const int weight = kNew == 1 ? 1 : std::abs(kOld - kNew);
@@ -100,8 +104,28 @@ void Solver::TechniqueChangeCell(int cell, DigitSet set) {
   }
 }
 
-template <class Build, class Treat>
-bool Solver::PassScheme(int scope, const int (&texts)[3], Build build, Treat treat) {
+void Solver::BuildGroups(GroupTable& out) {
+  if (caching_) {
+    out = tracker_.Table();
+  } else {
+    BuildGroupTable(work_->cells, out);
+  }
+}
+
+void Solver::BuildLines(LineSummary& out) {
+  if (caching_ && linesGeneration_ == generation_) {
+    out = linesCache_;
+    return;
+  }
+  out.Build(work_->cells);
+  if (caching_) {
+    linesCache_ = out;
+    linesGeneration_ = generation_;
+  }
+}
+
+template <class Build, class Treat, class Quiet>
+bool Solver::PassScheme(int scope, const int (&texts)[3], Build build, Treat treat, Quiet quiet) {
   if ((scope & 71) != 71) scope &= ~kScopeRepeat;
   // Rows, then columns, then blocks, whatever order the bits come in.
   static constexpr int kFirstGroup[3] = {9, 0, 18};
@@ -109,7 +133,7 @@ bool Solver::PassScheme(int scope, const int (&texts)[3], Build build, Treat tre
   for (;;) {
     if (state_.StopRequested) return changed;
     const Cells copy = work_->cells;
-    build();
+    if (!build(scope)) return changed;
     if (scope & kScopeAll) {
       for (int kind = 0; kind < 3; ++kind) {
         if (!(scope & (1 << kind))) continue;
@@ -132,7 +156,10 @@ bool Solver::PassScheme(int scope, const int (&texts)[3], Build build, Treat tre
         }
       }
     }
-    if (work_->cells == copy) return changed;
+    if (work_->cells == copy) {
+      quiet(scope);
+      return changed;
+    }
     BetweenPasses();
     changed = true;
     if (!(scope & kScopeRepeat)) return true;
@@ -142,33 +169,51 @@ bool Solver::PassScheme(int scope, const int (&texts)[3], Build build, Treat tre
 bool Solver::AutoClean(int scope) {
   static constexpr int kTexts[3] = {1040, 1041, 1042};
   GroupTable groups;
+  LineSummary lines;
   return PassScheme(
-      scope, kTexts, [&] { BuildGroupTable(work_->cells, groups); },
+      scope, kTexts,
+      [&](int normalised) {
+        BuildGroups(groups);
+        // Nothing but candidates of open cells has gone since a pass over every group found
+        // nothing on the same fixed cells: this pass would find nothing either.
+        if (caching_ && normalised == kScopeEverything && quietClean_ && *quietClean_ == groups) {
+          return false;
+        }
+        BuildLines(lines);
+        return true;
+      },
       [&](int g) {
         const GroupEntry entry = groups[g];
+        // Cells only lose candidates during a pass: no open cell meets the group's digits now
+        // when none did at its start.
+        if (!(lines.open[g] & entry.digits)) return;
         for (int p = 0; p < 9; ++p) {
           if (entry.positions & (1u << p)) continue;
           const int cell = kGroupCells.cells[g][p];
           if (work_->cells[cell] & entry.digits) RemoveCellDigits(cell, entry.digits);
         }
+      },
+      [&](int normalised) {
+        if (caching_ && normalised == kScopeEverything) quietClean_ = groups;
       });
 }
 
 bool Solver::SeekUniqueValues(int scope) {
   static constexpr int kTexts[3] = {1037, 1038, 1039};
   GroupTable groups;
-  DigitCountTable counts;
-  UniqueCandidateTable unique;
+  LineSummary lines;
   return PassScheme(
       scope, kTexts,
-      [&] {
-        BuildDigitCountTable(work_->cells, counts);
-        BuildGroupTable(work_->cells, groups);
-        BuildUniqueCandidateTable(counts, groups, unique);
+      [&](int) {
+        BuildGroups(groups);
+        BuildLines(lines);
+        return true;
       },
       [&](int g) {
+        const DigitSet unique = UniqueCandidates(lines, groups, g);
+        if (!unique) return;
         for (int d = 1; d <= 9; ++d) {
-          if (!unique[g * 9 + d - 1]) continue;
+          if (!(unique & DigitBit(d))) continue;
           for (int p = 0; p < 9; ++p) {
             const int cell = kGroupCells.cells[g][p];
             if (work_->cells[cell] & DigitBit(d)) {
@@ -177,58 +222,77 @@ bool Solver::SeekUniqueValues(int scope) {
             }
           }
         }
-      });
+      },
+      [](int) {});
 }
 
 bool Solver::SeekUnmistakableValuesIn3x3Group(int scope) {
   static constexpr int kTexts[3] = {1034, 1035, 1036};
-  DigitCountTable counts;
-  BlockLineCountTable lines;
+  LineSummary lines;
   return PassScheme(
       scope, kTexts,
-      [&] {
-        BuildDigitCountTable(work_->cells, counts);
-        BuildBlockLineCountTable(work_->cells, lines);
+      [&](int) {
+        BuildLines(lines);
+        return true;
       },
       [&](int g) {
-        for (int d = 1; d <= 9; ++d) {
-          const int count = counts[g * 9 + d - 1];
-          if (g >= 9 && g < 18) {
-            // A digit of a row confined to one block leaves the block's other rows.
-            const int r = g - 9;
+        if (g >= 9 && g < 18) {
+          // A digit of a row confined to one block, in more than one cell, leaves the block's
+          // other rows.
+          const int r = g - 9;
+          // Only digits that also stand elsewhere in the block can go; cells only lose
+          // candidates during a pass, so the summary of its start is enough to know.
+          const DigitSet fire[3] = {lines.RowConfinedToBlockElsewhere(r, 0),
+                                    lines.RowConfinedToBlockElsewhere(r, 1),
+                                    lines.RowConfinedToBlockElsewhere(r, 2)};
+          if (!(fire[0] | fire[1] | fire[2])) return;
+          for (int d = 1; d <= 9; ++d) {
             for (int k = 0; k < 3; ++k) {
+              if (!(fire[k] & DigitBit(d))) continue;
               const int b = r / 3 * 3 + k;
-              const int n = lines[b * 54 + 27 + (r % 3) * 9 + d - 1];
-              if (n <= 1 || n != count) continue;
               for (int p = 0; p < 9; ++p) {
                 const int cell = CellOfBlock(b, p);
                 if (RowOf(cell) != r) RemoveCellDigit(cell, d);
               }
             }
-          } else if (g < 9) {
-            const int c = g;
+          }
+        } else if (g < 9) {
+          const int c = g;
+          const DigitSet fire[3] = {lines.ColumnConfinedToBlockElsewhere(c, 0),
+                                    lines.ColumnConfinedToBlockElsewhere(c, 1),
+                                    lines.ColumnConfinedToBlockElsewhere(c, 2)};
+          if (!(fire[0] | fire[1] | fire[2])) return;
+          for (int d = 1; d <= 9; ++d) {
             for (int k = 0; k < 3; ++k) {
+              if (!(fire[k] & DigitBit(d))) continue;
               const int b = k * 3 + c / 3;
-              const int n = lines[b * 54 + (c % 3) * 9 + d - 1];
-              if (n <= 1 || n != count) continue;
               for (int p = 0; p < 9; ++p) {
                 const int cell = CellOfBlock(b, p);
                 if (ColumnOf(cell) != c) RemoveCellDigit(cell, d);
               }
             }
-          } else {
-            // A digit of a block confined to one of its lines leaves that line elsewhere.
-            const int b = g - 18;
+          }
+        } else {
+          // A digit of a block confined to one of its lines, in more than one cell, leaves that
+          // line outside the block.
+          const int b = g - 18;
+          DigitSet columns[3], rows[3];
+          DigitSet any = 0;
+          for (int k = 0; k < 3; ++k) {
+            columns[k] = lines.BlockConfinedToColumnElsewhere(b, k);
+            rows[k] = lines.BlockConfinedToRowElsewhere(b, k);
+            any |= columns[k] | rows[k];
+          }
+          if (!any) return;
+          for (int d = 1; d <= 9; ++d) {
             for (int k = 0; k < 3; ++k) {
-              int n = lines[b * 54 + k * 9 + d - 1];
-              if (n > 1 && n == count) {
+              if (columns[k] & DigitBit(d)) {
                 const int column = b % 3 * 3 + k;
                 for (int row = 0; row < 9; ++row) {
                   if (row / 3 != b / 3) RemoveCellDigit(CellAt(column, row), d);
                 }
               }
-              n = lines[b * 54 + 27 + k * 9 + d - 1];
-              if (n > 1 && n == count) {
+              if (rows[k] & DigitBit(d)) {
                 const int row = b / 3 * 3 + k;
                 for (int column = 0; column < 9; ++column) {
                   if (column / 3 != b % 3) RemoveCellDigit(CellAt(column, row), d);
@@ -237,15 +301,30 @@ bool Solver::SeekUnmistakableValuesIn3x3Group(int scope) {
             }
           }
         }
-      });
+      },
+      [](int) {});
 }
 
 bool Solver::SameNumSetInDiffFields(int scope) {
   static constexpr int kTexts[3] = {1031, 1032, 1033};
   return PassScheme(
-      scope, kTexts, [] {},
+      scope, kTexts, [](int) { return true; },
       [&](int g) {
         const auto& cells = kGroupCells.cells[g];
+        // Cells change only when a rule fires, so a group without two equal sets of two or
+        // more digits has nothing to do.
+        bool pair = false;
+        for (int p = 0; p < 8 && !pair; ++p) {
+          const DigitSet m = work_->cells[cells[p]];
+          if (CountDigits(m) < 2) continue;
+          for (int q = p + 1; q < 9; ++q) {
+            if (work_->cells[cells[q]] == m) {
+              pair = true;
+              break;
+            }
+          }
+        }
+        if (!pair) return;
         for (int p = 0; p < 9; ++p) {
           const DigitSet m = work_->cells[cells[p]];
           const int x = CountDigits(m);
@@ -257,7 +336,8 @@ bool Solver::SameNumSetInDiffFields(int scope) {
             if (work_->cells[cells[q]] != m) RemoveCellDigits(cells[q], m);
           }
         }
-      });
+      },
+      [](int) {});
 }
 
 bool Solver::BenachbarteSpaltenZeilenDesBlocks() {
@@ -266,41 +346,70 @@ bool Solver::BenachbarteSpaltenZeilenDesBlocks() {
     if (state_.StopRequested) return changed;
     const Cells copy = work_->cells;
     GroupTable groups;
-    BuildGroupTable(work_->cells, groups);
+    BuildGroups(groups);
+    // The rule reads nothing but the fixed cells: on the fixed cells of a pass that found
+    // nothing, it finds nothing again.
+    if (caching_ && quietNeighbours_ && *quietNeighbours_ == groups) return changed;
     Announce(1061);
 
-    DigitSet rowPair[9], columnPair[9];
-    for (int i = 0; i < 9; ++i) {
-      const int j1 = i / 3 * 3 + (i + 1) % 3, j2 = i / 3 * 3 + (i + 2) % 3;
-      rowPair[i] = groups[RowGroup(j1)].digits & groups[RowGroup(j2)].digits;
-      columnPair[i] = groups[ColumnGroup(j1)].digits & groups[ColumnGroup(j2)].digits;
-    }
-    // Digit d is forced into line position `at` when each of the two other lines either holds d
-    // already or has its cell at that position fixed.
-    auto forced = [&](const GroupEntry& a, const GroupEntry& b, int at, int d) {
-      const bool aDone = (a.digits >> d) & 1, bDone = (b.digits >> d) & 1;
-      const bool aFull = (a.positions >> at) & 1, bFull = (b.positions >> at) & 1;
-      return (aDone && bDone) || (aFull && bDone) || (aDone && bFull) || (aFull && bFull);
+    // Digit d is forced into position `at` of a line when each of the two other lines of its
+    // band (stack) either holds d already or has its cell at that position fixed.
+    auto forced = [](const GroupEntry& a, const GroupEntry& b, int at, int d) {
+      const unsigned done = (a.digits >> d) | (a.positions >> at);
+      const unsigned other = (b.digits >> d) | (b.positions >> at);
+      return (done & other & 1) != 0;
     };
-    for (int cell = 0; cell < kCells; ++cell) {
-      if (IsFixed(work_->cells[cell])) continue;
-      const int r = RowOf(cell), c = ColumnOf(cell);
-      const DigitSet blockDigits = groups[BlockGroup(BlockOf(cell))].digits;
-      int d = SingleDigit(static_cast<DigitSet>(rowPair[r] & ~blockDigits));
-      if (d > 0) {
-        const int j1 = c / 3 * 3 + (c + 1) % 3, j2 = c / 3 * 3 + (c + 2) % 3;
-        if (forced(groups[ColumnGroup(j1)], groups[ColumnGroup(j2)], r, d)) {
-          SetCellDigit(cell, d);
-          continue;
+    // The other two lines of a line's band or stack.
+    static constexpr int8_t kOther1[9] = {1, 2, 0, 4, 5, 3, 7, 8, 6};
+    static constexpr int8_t kOther2[9] = {2, 0, 1, 5, 3, 4, 8, 6, 7};
+    // Which cells are forced, from the table alone: by the row test, or by the column test
+    // when the row test does not set the cell.
+    std::array<int8_t, 81> rowDigit, columnDigit;
+    uint64_t byRow[2] = {0, 0}, byColumn[2] = {0, 0};
+    auto mark = [](uint64_t* bits, int cell) { bits[cell >> 6] |= uint64_t{1} << (cell & 63); };
+    for (int line = 0; line < 9; ++line) {
+      const int j1 = kOther1[line], j2 = kOther2[line];
+      const DigitSet rowPair = groups[RowGroup(j1)].digits & groups[RowGroup(j2)].digits;
+      const DigitSet columnPair = groups[ColumnGroup(j1)].digits & groups[ColumnGroup(j2)].digits;
+      if (rowPair) {
+        for (int k = 0; k < 3; ++k) {
+          const DigitSet blockDigits = groups[BlockGroup(line / 3 * 3 + k)].digits;
+          const int d = SingleDigit(static_cast<DigitSet>(rowPair & ~blockDigits));
+          if (d <= 0) continue;
+          for (int c = k * 3; c < k * 3 + 3; ++c) {
+            if (forced(groups[ColumnGroup(kOther1[c])], groups[ColumnGroup(kOther2[c])], line, d)) {
+              rowDigit[CellAt(c, line)] = static_cast<int8_t>(d);
+              mark(byRow, CellAt(c, line));
+            }
+          }
         }
       }
-      d = SingleDigit(static_cast<DigitSet>(columnPair[c] & ~blockDigits));
-      if (d > 0) {
-        const int j1 = r / 3 * 3 + (r + 1) % 3, j2 = r / 3 * 3 + (r + 2) % 3;
-        if (forced(groups[RowGroup(j1)], groups[RowGroup(j2)], c, d)) SetCellDigit(cell, d);
+      if (columnPair) {
+        for (int k = 0; k < 3; ++k) {
+          const DigitSet blockDigits = groups[BlockGroup(k * 3 + line / 3)].digits;
+          const int d = SingleDigit(static_cast<DigitSet>(columnPair & ~blockDigits));
+          if (d <= 0) continue;
+          for (int r = k * 3; r < k * 3 + 3; ++r) {
+            if (forced(groups[RowGroup(kOther1[r])], groups[RowGroup(kOther2[r])], line, d)) {
+              columnDigit[CellAt(line, r)] = static_cast<int8_t>(d);
+              mark(byColumn, CellAt(line, r));
+            }
+          }
+        }
       }
     }
-    if (work_->cells == copy) return changed;
+    for (int half = 0; half < 2; ++half) {
+      for (uint64_t bits = byRow[half] | byColumn[half]; bits; bits &= bits - 1) {
+        const int at = __builtin_ctzll(bits);
+        const int cell = half * 64 + at;
+        if (IsFixed(work_->cells[cell])) continue;
+        SetCellDigit(cell, (byRow[half] >> at) & 1 ? rowDigit[cell] : columnDigit[cell]);
+      }
+    }
+    if (work_->cells == copy) {
+      if (caching_) quietNeighbours_ = groups;
+      return changed;
+    }
     BetweenPasses();
     changed = true;
   }
@@ -328,6 +437,7 @@ bool Solver::Fill1To9(int mode) {
     if (mode < 2) host_->SetInputMode(4);
   } else if (changed) {
     board.cells = working;
+    ++generation_;
   }
   state_.TechniqueChanges = remembered + (changed ? 1 : 0);
   return changed;
@@ -344,6 +454,7 @@ bool Solver::Chain(BoardRecord& board, bool live) {
     bool live;
     bool hidden;
     ~Restore() {
+      s.ForgetTables();
       // A loop stopped by the change limit must not stop the calculation around a hidden run.
       if (hidden && s.stoppedByLimit_) s.state_.StopRequested = false;
       s.runChanges_ = changes;
@@ -354,13 +465,20 @@ bool Solver::Chain(BoardRecord& board, bool live) {
   } restore{*this, savedChanges, savedLimit, savedLive, !live};
 
   ++runDepth_;
+  ForgetTables();
   runChanges_ = 0;
   stoppedByLimit_ = false;
   state_.StopRequested = false;
   state_.LiveBoard = live;
   state_.TechniqueChanges = 0;
 
-  if (!state_.StopRequested) Fill1To9(live ? 0 : 1);
+  Fill1To9(live ? 0 : 1);
+  if (!live) {
+    // Inside one hidden run nothing but the run itself writes the board: its tables can be
+    // kept up to date and reused from pass to pass.
+    tracker_.Reset(board.cells);
+    caching_ = true;
+  }
   while (!state_.StopRequested) {
     if (BenachbarteSpaltenZeilenDesBlocks()) continue;
     if (AutoClean(kScopeEverything)) continue;
@@ -370,6 +488,13 @@ bool Solver::Chain(BoardRecord& board, bool live) {
     break;
   }
   return IsSolved(board.cells);
+}
+
+void Solver::ForgetTables() {
+  caching_ = false;
+  linesGeneration_ = kNoGeneration;
+  quietNeighbours_.reset();
+  quietClean_.reset();
 }
 
 bool Solver::HiddenRun(BoardRecord& board) {

@@ -7,9 +7,13 @@
 // the visible board and its history are never touched by them.
 
 #include <memory>
+#include <optional>
 
 #include "model/board.h"
+#include "model/tables.h"
+#include "solve/group_tracker.h"
 #include "solve/ports.h"
+#include "solve/summaries.h"
 #include "solve/run_state.h"
 
 namespace sudoku {
@@ -68,9 +72,14 @@ class Solver {
   bool HiddenRun(BoardRecord& board);
   bool Chain(BoardRecord& board, bool live);
   void Announce(int textId);
+  void BuildGroups(GroupTable& out);
+  void BuildLines(LineSummary& out);
   void BetweenPasses();
-  template <class Build, class Treat>
-  bool PassScheme(int scope, const int (&texts)[3], Build build, Treat treat);
+  void ForgetTables();
+  // Runs the passes of a scoped technique. build(scope) prepares a pass's tables and returns
+  // false when the pass can change nothing; quiet(scope) follows a pass that changed nothing.
+  template <class Build, class Treat, class Quiet>
+  bool PassScheme(int scope, const int (&texts)[3], Build build, Treat treat, Quiet quiet);
 
   RunState& state_;
   EventPump* pump_;
@@ -82,6 +91,20 @@ class Solver {
   int runChanges_ = 0;
   bool stoppedByLimit_ = false;
   uint64_t lastYield_ = 0;
+
+  // Inside a hidden run the tables are kept or reused between passes: the group table follows
+  // every change, and a summary built at the current generation (bumped by every write) is
+  // still valid. Outside, every pass builds its own.
+  static constexpr uint64_t kNoGeneration = ~uint64_t{0};
+  bool caching_ = false;
+  uint64_t generation_ = 0;
+  GroupTracker tracker_;
+  LineSummary linesCache_{};
+  uint64_t linesGeneration_ = kNoGeneration;
+  // The fixed cells of the last pass that found nothing, for the two rules that depend on
+  // nothing else.
+  std::optional<GroupTable> quietNeighbours_;
+  std::optional<GroupTable> quietClean_;
 };
 
 // LoadBoardFromString with the solver check: true when the text has 81 characters and the

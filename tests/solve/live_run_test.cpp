@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "model/geometry.h"
 #include "solve/solver.h"
 #include "support/boards.h"
@@ -191,6 +193,31 @@ TEST_F(LiveRunTest, LiveRunCountsLikeAHiddenRun) {
   EXPECT_EQ(state.TotalChanges, state.TechniqueChanges - 1);  // the fill is no technique change
   EXPECT_EQ(host.steps, state.TechniqueChanges);
   EXPECT_TRUE(state.LiveBoard);
+}
+
+// A live run keeps no tables between passes; a hidden one keeps them up to date. Both must
+// come to the same end by the same steps, on every kind of puzzle.
+TEST(LiveAndHidden, SameResultsOnRecordedPuzzles) {
+  std::ifstream in(SUDOKU_TEST_DATA "/solve_recorded.txt");
+  std::string puzzle, rest;
+  std::vector<std::string> puzzles;
+  while (in >> puzzle && std::getline(in, rest)) puzzles.push_back(puzzle);
+  puzzles.push_back(  // looping: ends at the change limit
+      "010000003500602010602034050005000040304900270029070001000000005000405006000009000");
+  puzzles.push_back(  // givens in conflict
+      "550000003500602010602034050005000040304900270029070001000000005000405006000009000");
+  ASSERT_GT(puzzles.size(), 40u);
+  for (const std::string& p : puzzles) {
+    RunState liveState, hiddenState;
+    FakeHost host;
+    host.calculating = false;
+    host.board = test::Puzzle(p);
+    BoardRecord scratch = host.board;
+    Solver live(liveState, nullptr, &host), hidden(hiddenState);
+    EXPECT_EQ(live.RunCalculation(host.board), hidden.RunCalculation(scratch)) << p;
+    EXPECT_EQ(host.board.cells, scratch.cells) << p;
+    EXPECT_EQ(liveState.TechniqueChanges, hiddenState.TechniqueChanges) << p;
+  }
 }
 
 // The chain restarts with the neighbouring-lines rule as soon as any technique changed
