@@ -1,0 +1,2 @@
+target_sources(core_tests PRIVATE
+)
