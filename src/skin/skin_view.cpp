@@ -1,0 +1,280 @@
+#include "skin/skin_view.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+#include "base/texts.h"
+#include "game/time_format.h"
+#include "model/digit_set.h"
+
+namespace sudoku {
+namespace {
+
+std::optional<QByteArray> ReadResource(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+  return f.readAll();
+}
+
+// Multiply, then divide rounding to the nearest, halves away from zero.
+int MulDiv(int a, int b, int c) {
+  const long long p = static_cast<long long>(a) * b;
+  return static_cast<int>((p >= 0 ? p + c / 2 : p - c / 2) / c);
+}
+
+// The board is designed at 96 pixels per inch.
+int PointsToPixels(int points) { return std::max(1, MulDiv(points, 96, 72)); }
+
+QFont SkinFont(bool black, int points) {
+  QFont font;
+  if (black) {
+    // No free "Arial Black": a heavy sans stands in for it.
+    font.setFamilies({"Arial Black", "Lato Black", "Lato", "Liberation Sans"});
+    font.setWeight(QFont::Black);
+  } else {
+    font.setFamilies({"Arial", "Liberation Sans"});
+  }
+  font.setPixelSize(PointsToPixels(points));
+  return font;
+}
+
+constexpr int64_t kLongestTime = 35999900;
+
+}  // namespace
+
+SkinView::SkinView() = default;
+
+void SkinView::ApplySkin(const QString& root) {
+  const auto name = ReadResource(root + "/string/100");
+  if (!name) throw TextError(515);
+  const auto copyright = ReadResource(root + "/string/101");
+  SkinLayout layout = ParseSkinLayout(
+      ReadResource(root + "/rcdata/100"), ReadResource(root + "/rcdata/101"),
+      ReadResource(root + "/rcdata/102"), ReadResource(root + "/rcdata/103"),
+      ReadResource(root + "/rcdata/104"), ReadResource(root + "/rcdata/105"),
+      ReadResource(root + "/rcdata/106"));
+  QImage normal(root + "/bitmap/100"), extended(root + "/bitmap/101"), mask(root + "/bitmap/102");
+  if (normal.isNull() || extended.isNull() || mask.isNull()) throw TextError(512);
+
+  name_ = QString::fromUtf8(*name).left(99);
+  copyright_ = copyright ? QString::fromUtf8(*copyright).left(99)
+                         : QString::fromStdString(Text(1079));
+  layout_ = std::move(layout);
+  normal_ = normal.convertToFormat(QImage::Format_RGB32);
+  extended_ = extended.convertToFormat(QImage::Format_RGB32);
+  mask_ = mask;
+  main_ = normal_.copy();
+  RedrawAllAreas();
+  RedrawDisplays();
+  Changed(main_.rect());
+}
+
+Hit SkinView::HitTest(int x, int y) const {
+  if (!mask_.valid(x, y)) return {};
+  const int id = qRed(mask_.pixel(x, y));
+  for (int code = 0; code < kAreaCount; ++code) {
+    if (layout_.ids[code] == id) return HitOfCode(code);
+  }
+  return {};
+}
+
+void SkinView::Changed(const QRect& r) {
+  if (onChanged && !r.isEmpty()) onChanged(r);
+}
+
+void SkinView::Copy(const QImage& from, const QRect& source, const QPoint& to) {
+  // Rectangles come from outside: copy only what lies inside both pictures.
+  if (source.width() <= 0 || source.height() <= 0) return;
+  const QRect inside = source & from.rect();
+  const QRect target(to + (inside.topLeft() - source.topLeft()), inside.size());
+  const QRect clipped = target & main_.rect();
+  if (clipped.isEmpty()) return;
+  QPainter p(&main_);
+  p.drawImage(clipped.topLeft(), from,
+              QRect(inside.topLeft() + (clipped.topLeft() - target.topLeft()), clipped.size()));
+}
+
+void SkinView::DrawArea(int position, bool lit) {
+  if (position < 0 || position >= kAreaCount) return;
+  lit_[position] = lit;
+  if (position >= 27 && position <= 35 && onMemoryArea) onMemoryArea(position - 27, lit);
+  if (position >= 45 && position <= 125) {
+    DrawCell(position - 45, lit);
+  } else {
+    const QRect area = layout_.areas[position];
+    Copy(lit ? extended_ : normal_, area, area.topLeft());
+  }
+  Changed(layout_.areas[position] & main_.rect());
+}
+
+void SkinView::RedrawAllAreas() {
+  for (int position = 0; position < kAreaCount; ++position) DrawArea(position, lit_[position]);
+}
+
+void SkinView::SetPressedArea(int position) {
+  if (position != pressed_ && IsPressArea(pressed_)) {
+    DrawArea(pressed_, false);
+    if (onKeyTimer) onKeyTimer(false);
+  }
+  if (position != pressed_ && IsPressArea(position)) {
+    DrawArea(position, true);
+    if (onKeyTimer) onKeyTimer(true);
+  }
+  pressed_ = position >= 0 && position < kAreaCount ? position : -1;
+}
+
+void SkinView::DrawCell(int cell, bool lit) {
+  if (main_.isNull()) return;
+  QRect area = layout_.areas[45 + cell];
+  const bool cursor = cells_ && cells_->Cursor() == cell;
+  if (cursor && area.isValid()) {
+    QPainter p(&main_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(layout_.colours[4]);
+    p.drawRoundedRect(QRectF(area), 1.5, 1.5);
+    area.adjust(2, 2, -2, -2);
+  }
+  Copy(lit ? extended_ : normal_, area, area.topLeft());
+  if (!cells_) return;
+
+  const BoardRecord& board = cells_->Board();
+  const DigitSet set = board.cells[cell];
+  const int count = CountDigits(set);
+  if (count == 0) return;
+  const QRect t = layout_.cellText[cell];
+  const int w = t.width(), h = t.height();
+  if (w <= 0 || h <= 0) return;
+  const bool decided = count == 1 && !board.marked.Contains(cell);
+  const QColor colour = lit ? layout_.colours[2] : decided ? layout_.colours[3] : layout_.colours[1];
+
+  QPainter p(&main_);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setPen(colour);
+  p.setClipRect(main_.rect());
+  if (decided) {
+    p.setFont(SkinFont(true, MulDiv(h, 50, 100)));
+    p.drawText(t, Qt::AlignCenter | Qt::TextSingleLine, QString::number(SingleDigit(set)));
+    return;
+  }
+  const int size = MulDiv(h, 26, 100);
+  const QFont font = SkinFont(size >= 11, size);
+  p.setFont(font);
+  const QFontMetrics metrics(font);
+  const int cx = metrics.horizontalAdvance('0'), cy = metrics.height();
+  const int hx = cx - cx / 2, hy = cy - cy / 2;
+  for (int r = 0; r < 3; ++r) {
+    const int row = keypadOrder_ ? 2 - r : r;
+    for (int c = 0; c < 3; ++c) {
+      const int d = 3 * r + c + 1;
+      if (!(set & DigitBit(d))) continue;
+      const int x = t.left() + MulDiv(w, 2 * c + 1, 6);
+      const int y = t.top() + MulDiv(h, 2 * row + 1, 6) - 1;
+      p.drawText(QRect(x - hx, y - hy, 2 * hx, 2 * hy), Qt::AlignCenter | Qt::TextSingleLine,
+                 QString::number(d));
+    }
+  }
+}
+
+void SkinView::DrawDisplayChar(int slot, char ch) {
+  if (slot < 0 || slot > 11) return;
+  const bool separator = slot == 1 || slot == 4 || slot == 7;
+  int glyph = -1;
+  if (!separator && ch >= '0' && ch <= '9') {
+    glyph = ch - '0';
+  } else if (!separator && ch == '-') {
+    glyph = 10;
+  } else if ((slot == 1 || slot == 4) && ch == ':') {
+    glyph = 11;
+  } else if (slot == 7 && ch == ',') {
+    glyph = 12;
+  } else if (separator && ch == ' ') {
+    glyph = -2;
+  } else {
+    return;
+  }
+  const QRect target = layout_.displaySlots[slot];
+  if (glyph == -2) {
+    QPainter p(&main_);
+    p.fillRect(target.normalized() & main_.rect(), layout_.colours[0]);
+  } else {
+    const QRect source = layout_.glyphs[glyph];
+    if (source.size() != target.size()) return;
+    Copy(extended_, source, target.topLeft());
+  }
+  Changed(target & main_.rect());
+}
+
+void SkinView::ShowClockSeparators(bool on) {
+  if (separatorsShown_ == (on ? 1 : 0)) return;
+  separatorsShown_ = on ? 1 : 0;
+  DrawDisplayChar(1, on ? ':' : ' ');
+  DrawDisplayChar(4, on ? ':' : ' ');
+  DrawDisplayChar(7, on ? ',' : ' ');
+}
+
+void SkinView::ShowClock(int64_t ms) {
+  if (ms == clockShown_) return;
+  clockShown_ = ms;
+  const uint32_t shown = ms < 0 ? 0xFFFFFFFFu : static_cast<uint32_t>(std::min(ms, kLongestTime));
+  const std::string text = FormatTime(shown);
+  for (int slot : {0, 2, 3, 5, 6, 8}) DrawDisplayChar(slot, text[static_cast<size_t>(slot)]);
+}
+
+void SkinView::ShowCounter(int number) {
+  if (counterDrawn_ && number == counterShown_) return;
+  counterDrawn_ = true;
+  counterShown_ = number;
+  const int shown = std::clamp(number, 0, 999);
+  const char text[3] = {static_cast<char>('0' + shown / 100), static_cast<char>('0' + shown / 10 % 10),
+                        static_cast<char>('0' + shown % 10)};
+  for (int i = 0; i < 3; ++i) DrawDisplayChar(9 + i, text[i]);
+}
+
+void SkinView::UpdateGroupIndicator(uint16_t columns, uint16_t rows, uint16_t blocks) {
+  if (indicatorDrawn_ && indicator_[0] == columns && indicator_[1] == rows &&
+      indicator_[2] == blocks) {
+    return;
+  }
+  indicatorDrawn_ = true;
+  indicator_[0] = columns, indicator_[1] = rows, indicator_[2] = blocks;
+  const QRect frame = layout_.indicatorFrame;
+  if (frame.isEmpty() || main_.isNull()) return;
+  QImage picture = normal_.copy(frame);
+  QPainter p(&picture);
+  const uint16_t sets[3] = {columns, rows, blocks};
+  for (int kind = 0; kind < 3; ++kind) {
+    const QRect source = layout_.markSources[kind] & extended_.rect();
+    if (source.isEmpty()) continue;
+    for (int i = 0; i < 9; ++i) {
+      if (!((sets[kind] >> i) & 1)) continue;
+      p.drawImage(layout_.marks[kind * 9 + i].topLeft(), extended_, source);
+    }
+  }
+  p.end();
+  Copy(picture, picture.rect(), frame.topLeft());
+  Changed(frame & main_.rect());
+}
+
+void SkinView::RedrawDisplays() {
+  // A new skin starts from its own pictures: show the values again.
+  const int64_t clock = clockShown_;
+  const int separators = separatorsShown_;
+  clockShown_ = kNothingShown;
+  separatorsShown_ = -1;
+  if (clock != kNothingShown) ShowClock(clock);
+  if (separators >= 0) ShowClockSeparators(separators == 1);
+  if (counterDrawn_) {
+    counterDrawn_ = false;
+    ShowCounter(counterShown_);
+  }
+  if (indicatorDrawn_) {
+    indicatorDrawn_ = false;
+    UpdateGroupIndicator(indicator_[0], indicator_[1], indicator_[2]);
+  }
+}
+
+}  // namespace sudoku

@@ -1,0 +1,98 @@
+#pragma once
+// The skinned face of the main window: the skin's pictures and tables, and MainImage, the
+// off-screen picture that every area, display, indicator and cell is drawn into.
+
+#include <QImage>
+#include <QString>
+#include <bitset>
+#include <functional>
+
+#include "model/board.h"
+#include "skin/skin_layout.h"
+
+namespace sudoku {
+
+// What the cells are drawn from.
+class CellSource {
+ public:
+  virtual ~CellSource() = default;
+  virtual const BoardRecord& Board() const = 0;
+  virtual int Cursor() const = 0;
+};
+
+class SkinView {
+ public:
+  SkinView();
+
+  // Reads all resources of the skin under `root` (":/skin" for the built-in skin, the module's
+  // mapped root for a module) and rebuilds the surface; the lit areas, the board and the
+  // displays survive. Throws TextError(512-515) and leaves the current skin when it fails.
+  void ApplySkin(const QString& root);
+
+  const QString& SkinName() const { return name_; }
+  const QString& SkinCopyright() const { return copyright_; }
+  const SkinLayout& Layout() const { return layout_; }
+  QSize Size() const { return normal_.size(); }
+  QRegion Outline() const { return layout_.Region(normal_.size()); }
+  const QImage& MainImage() const { return main_; }
+  const QImage& ImageNormState() const { return normal_; }
+  const QImage& ImageExtState() const { return extended_; }
+  const QImage& ImageActionMask() const { return mask_; }
+
+  Hit HitTest(int x, int y) const;
+
+  void SetCellSource(const CellSource* source) { cells_ = source; }
+  void SetKeypadOrder(bool showInvNumBlock) { keypadOrder_ = showInvNumBlock; }
+
+  // Areas: the extended look when lit.
+  void DrawArea(int position, bool lit);
+  void RedrawAllAreas();
+  bool Lit(int position) const { return position >= 0 && position < 256 && lit_[position]; }
+  // The area drawn pressed while the mouse button is held; -1 for none.
+  void SetPressedArea(int position);
+  int PressedArea() const { return pressed_; }
+  static bool IsPressArea(int position) {
+    return (position >= 0 && position <= 26) || position == 126 || position == 127;
+  }
+  void RedrawCell(int cell) { DrawArea(45 + cell, cells_ && cells_->Board().IsGiven(cell)); }
+
+  // Displays and the group indicator.
+  void DrawDisplayChar(int slot, char ch);
+  void ShowClockSeparators(bool on);
+  // Milliseconds, or -1 for no time.
+  void ShowClock(int64_t ms);
+  void ShowCounter(int number);
+  void UpdateGroupIndicator(uint16_t columns, uint16_t rows, uint16_t blocks);
+
+  // Notifications: a part of MainImage changed; a memory point was drawn (its menu entry
+  // follows); the pressed look started or ended (the 100 ms key timer follows).
+  std::function<void(const QRect&)> onChanged;
+  std::function<void(int slot, bool lit)> onMemoryArea;
+  std::function<void(bool on)> onKeyTimer;
+
+ private:
+  void Copy(const QImage& from, const QRect& source, const QPoint& to);
+  void DrawCell(int cell, bool lit);
+  void Changed(const QRect& r);
+  void RedrawDisplays();
+
+  QString name_, copyright_;
+  SkinLayout layout_;
+  QImage normal_, extended_, mask_, main_;
+  std::bitset<256> lit_;
+  int pressed_ = -1;
+  const CellSource* cells_ = nullptr;
+  bool keypadOrder_ = true;
+
+  // What the displays and the indicator show, to draw only changes (and again after a skin
+  // change).
+  static constexpr int64_t kNothingShown = INT64_MIN;
+  int64_t clockShown_ = kNothingShown;
+  int counterShown_ = -1;
+  bool counterDrawn_ = false;
+  int separatorsShown_ = -1;  // -1 unknown, 0 blank, 1 shown
+  bool indicatorDrawn_ = false;
+  uint16_t indicator_[3] = {0, 0, 0};
+};
+
+}  // namespace sudoku
