@@ -56,6 +56,7 @@ class Settings {
 
   // Once set, nothing is written any more for the rest of the run.
   bool SettingsErased() const { return erased_; }
+  void BlockWrites() { erased_ = true; }
   // Blocks all writes, then deletes the settings key and the maker's keys left empty.
   void EraseAllSettings();
 

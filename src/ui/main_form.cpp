@@ -1,0 +1,488 @@
+#include "ui/main_form.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include "base/texts.h"
+#include "game/cell_operations.h"
+#include "model/board.h"
+#include "skin/skin_modules.h"
+
+namespace sudoku {
+namespace {
+
+QString T(int id) { return QString::fromStdString(Text(id)); }
+
+constexpr int kKeyTimerMs = 100;
+constexpr int kBlinkMs = 500;
+
+// The hit codes that act on release (the rest act on press).
+bool ActsOnRelease(int code) { return (code >= 0 && code <= 26) || code == 126 || code == 127; }
+
+}  // namespace
+
+TSudokuMainForm::TSudokuMainForm(Settings& settings, StartupSettings& options,
+                                 HallOfFamePort* hallOfFame)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      settings_(settings),
+      options_(options),
+      game_(std::make_unique<GameController>(*this, pump_, settings, options, hallOfFame)) {
+  setObjectName("TSudokuMainForm");
+  setWindowTitle("Sudoku");
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  keyTimer_.setInterval(kKeyTimerMs);
+  connect(&keyTimer_, &QTimer::timeout, this, [this] { KeyTimerTick(); });
+  blinkTimer_.setInterval(kBlinkMs);
+  connect(&blinkTimer_, &QTimer::timeout, this, [this] { game_->ClockTick(); });
+  skin_.SetCellSource(this);
+  skin_.SetKeypadOrder(options_.showInvNumBlock);
+  skin_.onChanged = [this](const QRect& r) { update(r); };
+  skin_.onKeyTimer = [this](bool on) {
+    if (on) {
+      keyTimer_.start();
+    } else {
+      keyTimer_.stop();
+    }
+  };
+  skin_.onMemoryArea = [this](int slot, bool lit) {
+    if (QAction* entry = memoryEntries_[static_cast<size_t>(slot)]) {
+      entry->setText(QString::fromStdString(FormatText(lit ? 1078 : 1077, slot + 1)));
+      entry->setChecked(lit);
+    }
+  };
+  FormCreate();
+}
+
+TSudokuMainForm::~TSudokuMainForm() {
+  // The position is kept whether or not it is used at the next start.
+  settings_.WriteSettingInt(setting::kMainWndPosX, x());
+  settings_.WriteSettingInt(setting::kMainWndPosY, y());
+  game_->Run().StopRequested = true;
+}
+
+void TSudokuMainForm::FormCreate() {
+  BuildActions();
+  BuildMenus();
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+    skin_.DrawArea(128, s != Qt::ApplicationActive);
+  });
+  buttonEnabled_ = 0x1FF;
+  const QString lastSkin =
+      QString::fromStdString(settings_.ReadSettingString(setting::kLastSkinDLL, ""));
+  skinUsable_ = ChangeSkin(lastSkin) || skinUsable_;
+  game_->ResetGame();
+  hook_.handler = [this](QObject* w, QEvent* e, bool& handled) { HookEvent(w, e, handled); };
+  hook_.SetWinControl(this);
+  Place();
+  game_->SetFlag(gfReady, true);
+  game_->LoadMemoryPoints();
+  RestoreLastGame();
+}
+
+bool TSudokuMainForm::ChangeSkin(const QString& fileName) {
+  const SkinLoad load = LoadSkin(skin_, QCoreApplication::applicationDirPath(), fileName,
+                                 settings_, [this](const QString& text) {
+                                   QMessageBox::critical(this, "Sudoku", text);
+                                 });
+  if (load.fatal) {
+    skinUsable_ = false;
+    return false;
+  }
+  Shape();
+  if (aboutSkin_) {
+    aboutSkin_->setText(QString::fromStdString(FormatText(1081, skin_.SkinName().toUtf8().constData())));
+  }
+  return load.ok;
+}
+
+void TSudokuMainForm::Shape() {
+  setFixedSize(skin_.Size());
+  setMask(skin_.Outline());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect s = screen->geometry();
+    move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
+  }
+  update();
+}
+
+void TSudokuMainForm::Place() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect s = screen->geometry();
+  int left = (s.width() - width()) / 2, top = (s.height() - height()) / 2;
+  if (options_.rememberWndPos) {
+    left = settings_.ReadSettingInt(setting::kMainWndPosX, left, 0, std::max(0, s.width() - width()));
+    top = settings_.ReadSettingInt(setting::kMainWndPosY, top, 0, std::max(0, s.height() - height()));
+  }
+  move(s.x() + left, s.y() + top);
+}
+
+void TSudokuMainForm::RestoreLastGame() {
+  std::array<uint8_t, GameRecord::kSize> bytes{};
+  if (!settings_.ReadSettingBinary(setting::kSaveLastGame, bytes, bytes)) {
+    ShowLastActionId(1057);
+    return;
+  }
+  const GameRecord record = GameRecord::FromBytes(bytes);
+  if (GivensConsistent(record.board)) {
+    try {
+      game_->LoadGameRecord(record, true);
+    } catch (const TextError& e) {
+      QMessageBox::critical(this, "Sudoku", T(e.id()));
+      return;
+    }
+  }
+  ShowLastActionId(1057);
+}
+
+void TSudokuMainForm::closeEvent(QCloseEvent* event) {
+  // A running calculation and any wait end; closing goes on.
+  game_->LiveSolver().RequestStop();
+  if (!settings_.SettingsErased()) {
+    const auto bytes = game_->FillGameRecord().ToBytes();
+    settings_.WriteSettingBinary(setting::kSaveLastGame, bytes);
+  }
+  event->accept();
+}
+
+void TSudokuMainForm::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.drawImage(event->rect(), skin_.MainImage(), event->rect());
+}
+
+void TSudokuMainForm::BringToFront() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
+// ---- Input ----
+
+void TSudokuMainForm::HookEvent(QObject*, QEvent* event, bool& handled) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+      handled = MouseEvent(event);
+      break;
+    case QEvent::FocusOut:
+    case QEvent::WindowDeactivate:
+      mouseDown_ = false;
+      break;
+    case QEvent::KeyPress:
+      handled = KeyPress(static_cast<QKeyEvent*>(event));
+      break;
+    case QEvent::KeyRelease:
+      handled = KeyRelease(static_cast<QKeyEvent*>(event));
+      break;
+    default:
+      break;
+  }
+}
+
+bool TSudokuMainForm::MouseEvent(QEvent* event) {
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPoint pos = mouse->position().toPoint();
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+      if (mouse->button() != Qt::LeftButton) return false;
+      mouseDown_ = true;
+      const Hit hit = skin_.HitTest(pos.x(), pos.y());
+      UpdatePressed(hit.code);
+      if (hit.code == 128) {
+        StartWindowMove(mouse->globalPosition().toPoint());
+      } else if (hit.code >= 0 && !ActsOnRelease(hit.code)) {
+        DispatchHit(hit);
+      }
+      return true;
+    }
+    case QEvent::MouseButtonRelease: {
+      if (mouse->button() != Qt::LeftButton) return false;
+      mouseDown_ = false;
+      dragging_ = false;
+      const Hit hit = skin_.HitTest(pos.x(), pos.y());
+      if (ActsOnRelease(hit.code)) DispatchHit(hit);
+      UpdatePressed(-1);
+      return true;
+    }
+    case QEvent::MouseMove:
+      if (dragging_ && (mouse->buttons() & Qt::LeftButton)) {
+        move(mouse->globalPosition().toPoint() - dragOffset_);
+      } else if (mouseDown_ && (mouse->buttons() & Qt::LeftButton)) {
+        UpdatePressed(skin_.HitTest(pos.x(), pos.y()).code);
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TSudokuMainForm::UpdatePressed(int code) { skin_.SetPressedArea(code); }
+
+void TSudokuMainForm::KeyTimerTick() {
+  if (mouseDown_ && (QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+    const QPoint pos = mapFromGlobal(QCursor::pos());
+    UpdatePressed(skin_.HitTest(pos.x(), pos.y()).code);
+  } else {
+    // The button went up outside the window: nothing is held any more.
+    mouseDown_ = false;
+    UpdatePressed(-1);
+  }
+}
+
+void TSudokuMainForm::StartWindowMove(const QPoint& global) {
+  if (windowHandle() && windowHandle()->startSystemMove()) return;
+  // Without a window manager that moves windows, move it by hand.
+  dragging_ = true;
+  dragOffset_ = global - pos();
+}
+
+void TSudokuMainForm::DispatchHit(const Hit& hit) {
+  switch (hit.kind) {
+    case hkRemoveDigit:
+      game_->RemoveDigit(hit.value);
+      break;
+    case hkAddDigit:
+      game_->AddDigit(hit.value);
+      break;
+    case hkSetDigit:
+      game_->SetDigit(hit.value);
+      break;
+    case hkMemoryPoint:
+      game_->MemoryPointClick(hit.value);
+      break;
+    case hkButton:
+      if (!((buttonEnabled_ >> hit.value) & 1)) break;
+      if (hit.value == 0) {
+        ShowMenuUnder(filesMenu_, 0);
+      } else if (hit.value == 6) {
+        ShowMenuUnder(memoryMenu_, 6);
+      } else if (hit.value == 8) {
+        ShowMenuUnder(helpMenu_, 8);
+      } else if (QAction* action = buttonActions_[static_cast<size_t>(hit.value)]) {
+        action->trigger();
+      }
+      break;
+    case hkCell:
+      if (game_->Has(gfCalculating)) {
+        ShowErrorId(537);
+      } else if (!game_->Has(gfLoaded)) {
+        ShowErrorId(523);
+      } else {
+        game_->SelectCell(hit.value);
+        if (!game_->Has(gfModeLocked)) game_->SetInputMode(imSet);
+      }
+      break;
+    case hkWindow:
+      if (hit.value == 0) {
+        close();
+      } else if (hit.value == 1) {
+        showMinimized();
+      }
+      break;
+    case hkNone:
+      break;
+  }
+}
+
+void TSudokuMainForm::ShowMenuUnder(QMenu* menu, int button) {
+  const QRect r = skin_.Layout().areas[static_cast<size_t>(36 + button)];
+  mouseDown_ = false;
+  UpdatePressed(-1);
+  menu->popup(mapToGlobal(r.bottomLeft() + QPoint(0, 1)));
+}
+
+bool TSudokuMainForm::KeyPress(QKeyEvent* e) {
+  const int key = e->key();
+  const bool keypad = e->modifiers() & Qt::KeypadModifier;
+  // X11 reports NumLock as modifier Mod2 in the native state.
+  const bool numLock = (e->nativeModifiers() & 0x10) != 0;
+  if (key == Qt::Key_Shift || key == Qt::Key_Control) {
+    (key == Qt::Key_Shift ? shift_ : control_) = true;
+    game_->SetModifiers(shift_, control_);
+    return true;
+  }
+  // Shift with a keypad digit arrives as the key's other meaning while NumLock is on.
+  static const std::map<int, int> kKeypadDigit = {
+      {Qt::Key_End, 1},  {Qt::Key_Down, 2},  {Qt::Key_PageDown, 3}, {Qt::Key_Left, 4},
+      {Qt::Key_Clear, 5}, {Qt::Key_Right, 6}, {Qt::Key_Home, 7},     {Qt::Key_Up, 8},
+      {Qt::Key_PageUp, 9}};
+  if (keypad && numLock && !shift_) {
+    auto digit = kKeypadDigit.find(key);
+    if (digit != kKeypadDigit.end()) {
+      TypeDigit(*game_, digit->second, true, control_);
+      return true;
+    }
+  }
+  switch (key) {
+    case Qt::Key_Left: MoveCursor(*game_, -1, 0); return true;
+    case Qt::Key_Right: MoveCursor(*game_, 1, 0); return true;
+    case Qt::Key_Up: MoveCursor(*game_, 0, -1); return true;
+    case Qt::Key_Down: MoveCursor(*game_, 0, 1); return true;
+    case Qt::Key_Home: MoveCursor(*game_, -1, -1); return true;
+    case Qt::Key_End: MoveCursor(*game_, -1, 1); return true;
+    case Qt::Key_PageUp: MoveCursor(*game_, 1, -1); return true;
+    case Qt::Key_PageDown: MoveCursor(*game_, 1, 1); return true;
+    case Qt::Key_Delete: game_->ClearCell(); return true;
+    case Qt::Key_Clear: return true;
+    default: break;
+  }
+  if (e->modifiers() & Qt::AltModifier) return false;  // shortcuts of the actions
+  if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+    TypeDigit(*game_, key - Qt::Key_0, shift_, control_);
+    return true;
+  }
+  switch (key) {
+    case Qt::Key_0:
+    case Qt::Key_Space:
+      game_->ClearCell();
+      return true;
+    case Qt::Key_Plus:
+      ToggleInputMode(*game_, imAdd);
+      return true;
+    case Qt::Key_Minus:
+      ToggleInputMode(*game_, imRemove);
+      return true;
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+      if (key == Qt::Key_Comma && !keypad) return false;  // a German keypad's decimal key
+      game_->SetInputMode(imSet);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TSudokuMainForm::KeyRelease(QKeyEvent* e) {
+  if (e->key() != Qt::Key_Shift && e->key() != Qt::Key_Control) return false;
+  (e->key() == Qt::Key_Shift ? shift_ : control_) = false;
+  game_->SetModifiers(shift_, control_);
+  return true;
+}
+
+// ---- What the game reports ----
+
+void TSudokuMainForm::UpdateGroupIndicator(uint16_t columns, uint16_t rows, uint16_t blocks) {
+  skin_.UpdateGroupIndicator(columns, rows, blocks);
+}
+
+void TSudokuMainForm::SetBlinkTimer(bool on) {
+  if (on) {
+    blinkTimer_.start();
+  } else {
+    blinkTimer_.stop();
+  }
+}
+
+void TSudokuMainForm::ShowLastActionId(int id) {
+  if (status_) status_->ShowLastAction(T(id));
+}
+
+void TSudokuMainForm::ShowErrorId(int id) {
+  if (id == 0) return;
+  if (status_) status_->ShowError(T(id));
+  QApplication::beep();
+}
+
+void TSudokuMainForm::UpdateGameNumber() {
+  if (status_) status_->UpdateGameNumber(QString::fromStdString(game_->CurrentBoard().Name()));
+}
+
+void TSudokuMainForm::AnimateStarted(bool on) {
+  if (status_) status_->AnimateStarted(on);
+}
+
+void TSudokuMainForm::AnimateRunning(bool on) {
+  if (status_) status_->AnimateRunning(on);
+}
+
+void TSudokuMainForm::SetInputModeFrame(int frame) {
+  if (status_) status_->SetInputModeFrame(frame);
+}
+
+void TSudokuMainForm::SetSmileyFrame(int frame) {
+  if (status_) status_->SetSmileyFrame(frame);
+}
+
+bool TSudokuMainForm::AskYesNo(int textId) {
+  return QMessageBox::question(this, "Sudoku", T(textId), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool TSudokuMainForm::AskOkCancel(int textId) {
+  return QMessageBox::warning(this, "Sudoku", T(textId), QMessageBox::Ok | QMessageBox::Cancel,
+                              QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void TSudokuMainForm::CommandStatesChanged() {
+  if (!filesMenu_) return;
+  const CommandStates s =
+      ComputeCommandStates(game_->GameFlags(), game_->CursorCell(), game_->CurrentBoard());
+  const uint16_t bits = s.ButtonBits();
+  for (int i = 0; i < 9; ++i) {
+    const bool on = (bits >> i) & 1;
+    if (on != static_cast<bool>((buttonEnabled_ >> i) & 1)) skin_.DrawArea(36 + i, !on);
+    if (buttonActions_[static_cast<size_t>(i)]) buttonActions_[static_cast<size_t>(i)]->setEnabled(on);
+  }
+  buttonEnabled_ = bits;
+  for (QAction* a : memoryClearing_) a->setEnabled(s.memoryClearing);
+  for (QAction* a : aidEntries_) a->setEnabled(s.aids);
+  memorySetRecall_->setEnabled(s.memoryPoints);
+  saveEntry_->setEnabled(s.saveGame);
+  Action("Action_Edit_Copy")->setEnabled(s.copy);
+  Action("Action_Edit_Paste")->setEnabled(s.paste);
+  for (QAction* a : fillDirectionEntries_) a->setEnabled(s.fillDirection);
+  Action("Action_Files_HallOfFame")->setEnabled(game_->HallOfFameAvailable());
+}
+
+// ---- Clipboard and settings ----
+
+void TSudokuMainForm::CopyCell() {
+  const int cursor = game_->CursorCell();
+  if (!game_->Has(gfLoaded) || cursor < 0 || cursor > 80) return;
+  const std::string text = CellClipboardText(game_->CurrentBoard().cells[cursor]);
+  if (text.empty()) return;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return ShowErrorId(527);
+  clipboard->setText(QString::fromLatin1(text));
+}
+
+void TSudokuMainForm::PasteCell() {
+  const int cursor = game_->CursorCell();
+  if (!game_->Has(gfLoaded) || cursor < 0 || cursor > 80) return;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard || !clipboard->mimeData() || !clipboard->mimeData()->hasText()) {
+    return ShowErrorId(528);
+  }
+  game_->InsertSet(ParseCellClipboardText(clipboard->text().toStdString()));
+}
+
+void TSudokuMainForm::Uninstall() {
+  if (!AskYesNo(1067)) return;
+  settings_.BlockWrites();
+  game_->SetCalculating(false);
+  game_->SetClock(false);
+  settings_.EraseAllSettings();
+  close();
+}
+
+QAction* TSudokuMainForm::Action(const QString& name) const {
+  auto it = actions_.find(name);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+}  // namespace sudoku
