@@ -10,7 +10,10 @@
 #include "settings/settings.h"
 #include "skin/builtin_skin.h"
 #include "ui/main_form.h"
+#include "ui/option_wnd.h"
+#include "ui/program_art.h"
 #include "ui/single_instance.h"
+#include "ui/state_wnd.h"
 
 int main(int argc, char** argv) {
   using namespace sudoku;
@@ -36,10 +39,21 @@ int main(int argc, char** argv) {
   Settings settings(store);
   StartupSettings options = StartupSettings::Read(settings);
 
+  // The windows, in this order: the main window, the options window, the status window.
   TSudokuMainForm form(settings, options);
   if (!form.SkinUsable()) return 1;
-  instance.onComeToFront = [&form] { form.BringToFront(); };
+  const QImage background = BackgroundTile();
+  TOptionWnd optionWnd(form, settings, options, background);
   form.show();
+  TStateWnd stateWnd(form, settings, options, background);
+  optionWnd.SetStateWnd(&stateWnd);
+  form.onOptions = [&] { optionWnd.ShowUnderButton(); };
+  form.onMoved = [&](const QPoint& topLeft) {
+    if (options.dockingStateWnd) stateWnd.MoveDocked(topLeft);
+  };
+  form.onBringToFront = [&](bool front) { stateWnd.SetStayOnTop(front); };
+  instance.onComeToFront = [&form] { form.BringToFront(); };
+  form.activateWindow();
   form.setFocus();
   return app.exec();
 }

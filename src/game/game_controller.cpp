@@ -63,6 +63,8 @@ void GameController::ResetGame() {
   SetGameFlags(static_cast<uint16_t>(
       (flags_ & ~(gfLoaded | gfUnrated | gfAidsUsed | gfModeLocked)) | gfFresh));
   SetShownTime(0);
+  separators_ = true;
+  view_.ShowClockSeparators(true);
   steps_ = 0;
   view_.ShowCounter(0);
   SelectCell(-1);

@@ -63,6 +63,8 @@ StartupSettings StartupSettings::Read(Settings& s) {
   o.globalShowHint = s.ReadSettingBool(setting::kGlobalShowHint, true);
   o.offsStateWndX = s.ReadSettingInt(setting::kOffsStateWndX, 0, -2000, 2000);
   o.offsStateWndY = s.ReadSettingInt(setting::kOffsStateWndY, 0, -2000, 2000);
+  o.offsStateWndStored = s.Store().GetInt("", setting::kOffsStateWndX).has_value() ||
+                         s.Store().GetInt("", setting::kOffsStateWndY).has_value();
   o.showInvNumBlock = s.ReadSettingBool(setting::kShowInvNumBlock, true);
   return o;
 }

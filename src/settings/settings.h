@@ -78,6 +78,8 @@ struct StartupSettings {
   bool globalShowHint = true;
   int offsStateWndX = 0;
   int offsStateWndY = 0;
+  // Whether an offset was stored: without one the status window docks under the main window.
+  bool offsStateWndStored = false;
   bool showInvNumBlock = true;
 
   static StartupSettings Read(Settings& settings);

@@ -36,6 +36,7 @@ TSudokuMainForm::TSudokuMainForm(Settings& settings, StartupSettings& options,
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       settings_(settings),
       options_(options),
+      skinDirectory_(QCoreApplication::applicationDirPath()),
       game_(std::make_unique<GameController>(*this, pump_, settings, options, hallOfFame)) {
   setObjectName("TSudokuMainForm");
   setWindowTitle("Sudoku");
@@ -91,7 +92,7 @@ void TSudokuMainForm::FormCreate() {
 }
 
 bool TSudokuMainForm::ChangeSkin(const QString& fileName) {
-  const SkinLoad load = LoadSkin(skin_, QCoreApplication::applicationDirPath(), fileName,
+  const SkinLoad load = LoadSkin(skin_, skinDirectory_, fileName,
                                  settings_, [this](const QString& text) {
                                    QMessageBox::critical(this, "Sudoku", text);
                                  });
@@ -162,10 +163,17 @@ void TSudokuMainForm::paintEvent(QPaintEvent* event) {
 }
 
 void TSudokuMainForm::BringToFront() {
+  if (onBringToFront) onBringToFront(false);
   if (isMinimized()) showNormal();
   show();
   raise();
   activateWindow();
+  if (onBringToFront) onBringToFront(true);
+}
+
+void TSudokuMainForm::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (game_->Has(gfReady) && onMoved) onMoved(pos());
 }
 
 // ---- Input ----

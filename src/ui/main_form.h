@@ -38,6 +38,9 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource {
   void BringToFront();
   // Applies the skin and re-shapes the window; false (after the fallback) when it failed.
   bool ChangeSkin(const QString& fileName);
+  // Where the skin modules are: beside the program.
+  QString SkinDirectory() const { return skinDirectory_; }
+  void SetSkinDirectory(const QString& directory) { skinDirectory_ = directory; }
 
   // The actions, by their names.
   QAction* Action(const QString& name) const;
@@ -50,6 +53,10 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource {
   std::function<void()> onSamples, onOptions, onOpen, onSave, onPrint, onPrinterSetup,
       onHallOfFame;
   std::function<void(const QString& page)> onHelp;
+  // The window moved (the status window follows a docked one).
+  std::function<void(const QPoint& topLeft)> onMoved;
+  // Before and after the window comes to the front at another start's request.
+  std::function<void(bool front)> onBringToFront;
 
   // The commands of the skin's buttons and menus.
   void DispatchHit(const Hit& hit);
@@ -83,6 +90,7 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void FormCreate();
@@ -104,6 +112,7 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource {
 
   Settings& settings_;
   StartupSettings& options_;
+  QString skinDirectory_;
   QtEventPump pump_;
   std::unique_ptr<GameController> game_;
   SkinView skin_;

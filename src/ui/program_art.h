@@ -1,0 +1,21 @@
+#pragma once
+// The program's own pictures, drawn by code: the background tile of the status window and the
+// dialogs, and the frames of the status window's small pictures.
+
+#include <QImage>
+#include <QList>
+
+namespace sudoku {
+
+// The background tile ("ImageBkgnd"): a soft paper texture that joins seamlessly.
+QImage BackgroundTile();
+
+// 22 x 22 frames: the running game (3), the automatic calculation (12), the input modes (5:
+// set, add, remove, add locked, remove locked) and the smiley (3: no warnings, warnings on,
+// aids used).
+QList<QImage> GameRunningFrames();
+QList<QImage> CalculationFrames();
+QList<QImage> InputModeFrames();
+QList<QImage> SmileyFrames();
+
+}  // namespace sudoku
