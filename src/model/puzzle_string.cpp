@@ -84,19 +84,24 @@ std::string TransformSudoku(std::string_view p, int shift, int t) {
   return r;
 }
 
+bool IsVariantOf(std::string_view p, std::string_view e) {
+  const int f = FirstFilledPosition(p);
+  if (f < 0) return false;
+  for (int t = 0; t < 8; ++t) {
+    std::string q = TransformSudoku(e, 0, t);
+    if (FirstFilledPosition(q) != f) continue;
+    q = TransformSudoku(e, p[static_cast<size_t>(f)] - q[static_cast<size_t>(f)], t);
+    if (EqualIgnoringCase(q, p)) return true;
+  }
+  return false;
+}
+
 bool IsNewSudoku(std::string_view p, const std::vector<std::string>& list, int* givens) {
   const int g = CountFilled(p);
   if (givens) *givens = g;
   if (g < 1 || g > 80) return false;
-  const int f = FirstFilledPosition(p);
   for (const std::string& e : list) {
-    if (CountFilled(e) != g) continue;
-    for (int t = 0; t < 8; ++t) {
-      std::string q = TransformSudoku(e, 0, t);
-      if (FirstFilledPosition(q) != f) continue;
-      q = TransformSudoku(e, p[f] - q[f], t);
-      if (EqualIgnoringCase(q, p)) return false;
-    }
+    if (CountFilled(e) == g && IsVariantOf(p, e)) return false;
   }
   return true;
 }

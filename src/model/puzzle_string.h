@@ -27,6 +27,10 @@ int CountFilled(std::string_view text);
 // Empty when p is not 81 characters long.
 std::string TransformSudoku(std::string_view p, int shift, int t);
 
+// Whether entry e, turned by one of the eight transformations and shifted by the digit shift
+// that maps its first given onto p's, equals p (letter case ignored).
+bool IsVariantOf(std::string_view p, std::string_view e);
+
 // True when p is a puzzle (1 to 80 givens) and no entry of the list is one of its variants.
 // `givens` receives CountFilled(p).
 bool IsNewSudoku(std::string_view p, const std::vector<std::string>& list, int* givens = nullptr);
