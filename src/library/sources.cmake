@@ -1,3 +1,5 @@
 # Catalogue, files, hall of fame, print layout (the core side).
 target_sources(sudoku_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/builtin_puzzles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/catalogue.cpp
 )

@@ -32,6 +32,40 @@ check "isnew finds the variant" "0 28" "$out"
 out=$(printf '%s\n' "$p120" | "$cli" isnew)
 check "isnew with an empty list" "1 28" "$out"
 
+# The generator from a fixed seed: the whole pipeline of random source, grid, order and search.
+out=$("$cli" generate --seed 1 --attempts 3 --mode 1)
+check "generate from seed 1" "138475269264913857597826134823154796915267483476389512389542671652791348741638925 24 388 720740532441776749292811546410034332606913156514590920781900475733380562456812705861560646082680186621752330634216025134257436395531791750357101222748377376440452" "$out"
+read -r grid count steps order <<<"$out"
+check "generate order is a permutation" "$(seq 0 80 | tr '\n' ' ')" "$(fold -w2 <<<"$order" | sed 's/^0//' | sort -n | tr '\n' ' ')"
+puzzle=$(python3 -c "
+import sys
+g, n, o = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+cells = [int(o[i:i + 2]) for i in range(0, 162, 2)][:n]
+print(''.join(g[i] if i in cells else '0' for i in range(81)))" "$grid" "$count" "$order")
+check "generate best puzzle is solved in its steps" "1 $steps" "$(printf '%s\n' "$puzzle" | "$cli" solve | cut -d' ' -f1-2)"
+check "generate without attempts" "$grid 81 0 $(printf '0%.0s' $(seq 162))" "$("$cli" generate --seed 1 --attempts 0)"
+check "generate seed range" 947382651568719324123456978691847532732165489485293716216534897854971263379628145 \
+  "$("$cli" generate --seed 4294967295 --attempts 0 --mode 2 | cut -d' ' -f1)"
+
+out=$("$cli" generate --mode 1 --ms 300)
+read -r puzzle givens steps rest <<<"$out"
+check "generate timed fields" "81 '' ok" "${#puzzle} '$rest' $([ "$givens" -ge 17 ] && [ "$givens" -le 40 ] && echo ok)"
+check "generate timed givens" "$givens" "$(tr -d '0' <<<"$puzzle" | tr -d '\n' | wc -c)"
+check "generate timed puzzle is solved in its steps" "1 $steps" "$(printf '%s\n' "$puzzle" | "$cli" solve | cut -d' ' -f1-2)"
+
+out=$("$cli" catalogue)
+check "catalogue lines" 80 "$(wc -l <<<"$out")"
+check "catalogue first" "$p120" "$(sed -n 1p <<<"$out")"
+check "catalogue last" 000207000036040700700000800100008000073000520000900004009000008007050360000601000 "$(sed -n 80p <<<"$out")"
+check "catalogue puzzles are solved" 80 "$("$cli" solve <<<"$out" | grep -c '^1 ')"
+
+for bad in "generate --attempts 3" "generate --seed 1 --attempts 3 --mode 3" "generate --seed -1 --attempts 1" \
+    "generate --seed 4294967296 --attempts 1" "generate --ms 0" "generate --seed 1 --attempts 1 --ms 50" \
+    "generate --mode" "generate --frob 1" "generate --seed 1 --attempts x" "catalogue 1"; do
+  err=$($cli $bad 2>&1 >/dev/null </dev/null); rc=$?
+  check "bad arguments: $bad" "2 1" "$rc $(wc -l <<<"$err")"
+done
+
 "$cli" --help >/dev/null; check "help exit" 0 $?
 err=$("$cli" frobnicate 2>&1 >/dev/null); rc=$?
 check "unknown command exit" 2 $rc
@@ -39,6 +73,7 @@ check "unknown command one line" 1 "$(wc -l <<<"$err")"
 "$cli" transform 1 8 </dev/null 2>/dev/null; check "transform range" 2 $?
 "$cli" transform x 1 </dev/null 2>/dev/null; check "transform number" 2 $?
 "$cli" 2>/dev/null; check "no command" 2 $?
+check "help names the new commands" 3 "$("$cli" --help | grep -cE '^  (generate|catalogue)')"
 
 [ $fails -eq 0 ] && echo "cli contract: all checks passed"
 exit $fails

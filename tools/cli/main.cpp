@@ -1,13 +1,16 @@
-// sudoku-cli: the solving core for scripts and checks. Reads puzzle strings, one per line, from
-// standard input; '.' counts as '0'.
+// sudoku-cli: the solving core for scripts and checks. Most commands read puzzle strings, one
+// per line, from standard input; '.' counts as '0'. The generator and the catalogue take none.
 
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "library/builtin_puzzles.h"
 #include "model/puzzle_string.h"
+#include "solve/generator.h"
 #include "solve/solver.h"
 
 namespace {
@@ -28,6 +31,18 @@ constexpr const char* kUsage =
     "                   transformation T (0-7)\n"
     "  isnew            the first line is the candidate, the others the list: prints\n"
     "                   '1 <givens>' when no entry is a variant of it, else '0 <givens>'\n"
+    "\n"
+    "commands without input:\n"
+    "  generate --seed N --attempts K [--mode M]\n"
+    "                   a grid from seed N (0-4294967295), then exactly K attempts of the\n"
+    "                   search without a time limit: prints '<grid> <bestcount> <beststeps>\n"
+    "                   <order>', the order as 81 cell indexes of two digits each\n"
+    "  generate [--mode M] [--ms T] [--seed N]\n"
+    "                   the search as the editor runs it, for T milliseconds (default 2000),\n"
+    "                   from seed N or else a fresh one: prints '<puzzle> <givens> <steps>'\n"
+    "                   goals M: 0 fewest givens, then most steps (default); 1 fewest\n"
+    "                   givens; 2 most steps\n"
+    "  catalogue        the built-in puzzles in catalogue order, one per line\n"
     "  --help           this text\n";
 
 int Fail(const std::string& message) {
@@ -97,6 +112,118 @@ int IsNew() {
   return 0;
 }
 
+bool ParseSeed(std::string_view text, uint32_t& value) {
+  if (text.empty() || text.size() > 10) return false;
+  uint64_t v = 0;
+  for (char ch : text) {
+    if (ch < '0' || ch > '9') return false;
+    v = v * 10 + static_cast<uint64_t>(ch - '0');
+  }
+  if (v > 0xFFFFFFFFu) return false;
+  value = static_cast<uint32_t>(v);
+  return true;
+}
+
+struct GenerateOptions {
+  bool hasSeed = false;
+  uint32_t seed = 0;
+  int attempts = -1;
+  int mode = 0;
+  int ms = -1;
+};
+
+// The generator's options; false with a message when one is wrong.
+bool ParseGenerateOptions(const std::vector<std::string_view>& args, GenerateOptions& options,
+                          std::string& error) {
+  for (size_t i = 1; i < args.size(); i += 2) {
+    const std::string_view name = args[i];
+    if (i + 1 >= args.size()) {
+      error = "generate option " + std::string(name) + " needs a value";
+      return false;
+    }
+    const std::string_view value = args[i + 1];
+    if (name == "--seed") {
+      if (!ParseSeed(value, options.seed)) {
+        error = "generate --seed takes a number from 0 to 4294967295";
+        return false;
+      }
+      options.hasSeed = true;
+    } else if (name == "--attempts") {
+      if (!ParseInt(value, options.attempts) || options.attempts < 0) {
+        error = "generate --attempts takes a number from 0 to 1000000";
+        return false;
+      }
+    } else if (name == "--mode") {
+      if (!ParseInt(value, options.mode) || options.mode < 0 || options.mode > 2) {
+        error = "generate --mode takes 0, 1 or 2";
+        return false;
+      }
+    } else if (name == "--ms") {
+      if (!ParseInt(value, options.ms) || options.ms < 1) {
+        error = "generate --ms takes a number of milliseconds from 1 to 1000000";
+        return false;
+      }
+    } else {
+      error = "unknown generate option '" + std::string(name) + "'";
+      return false;
+    }
+  }
+  if (options.attempts >= 0 && !options.hasSeed) {
+    error = "generate --attempts needs --seed";
+    return false;
+  }
+  if (options.attempts >= 0 && options.ms >= 0) {
+    error = "generate takes either --attempts or --ms";
+    return false;
+  }
+  return true;
+}
+
+int Generate(const GenerateOptions& options) {
+  PuzzleGenerator generator;
+  generator.SetAutoMode(options.mode);
+  BoardRecord grid;
+  const bool complete = options.hasSeed ? generator.GenerateFullGrid(grid, options.seed)
+                                        : generator.GenerateFullGrid(grid);
+  if (!complete) {
+    std::cerr << "sudoku-cli: no complete grid within the time limit\n";
+    return 1;
+  }
+  CellOrder order{};
+  const bool scripted = options.attempts >= 0;
+  if (scripted) {
+    generator.SetAttemptLimit(options.attempts);
+  } else if (options.ms > 0) {
+    generator.SetSearchLimit(static_cast<uint64_t>(options.ms));
+  }
+  const int count = generator.SearchBestPuzzle(scripted, grid, order, nullptr);
+
+  std::string out;
+  if (scripted) {
+    out = BoardToString(grid);
+    out += ' ' + std::to_string(count) + ' ' + std::to_string(generator.BestSteps()) + ' ';
+    for (uint8_t cell : order) {
+      out += static_cast<char>('0' + cell / 10);
+      out += static_cast<char>('0' + cell % 10);
+    }
+  } else {
+    std::string puzzle(81, '0');
+    for (int i = 0; i < count && i < 81; ++i) puzzle[order[i]] = DigitChar(grid.cells[order[i]]);
+    out = puzzle + ' ' + std::to_string(count) + ' ' + std::to_string(generator.BestSteps());
+  }
+  std::cout << out << '\n';
+  return 0;
+}
+
+int Catalogue() {
+  for (int id = kFirstBuiltinPuzzleId;; ++id) {
+    const std::string_view text = BuiltinPuzzleText(id);
+    if (text.empty()) break;
+    std::cout << text << '\n';
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -114,8 +241,7 @@ int main(int argc, char** argv) {
   }
   if (command == "transform") {
     int shift = 0, t = 0;
-    if (args.size() != 3 || !ParseInt(args[1], shift) || !ParseInt(args[2], t) || t < 0 ||
-        t > 7) {
+    if (args.size() != 3 || !ParseInt(args[1], shift) || !ParseInt(args[2], t) || t < 0 || t > 7) {
       return Fail("transform takes a digit shift S and a transformation T from 0 to 7");
     }
     return Transform(shift, t);
@@ -123,6 +249,16 @@ int main(int argc, char** argv) {
   if (command == "isnew") {
     if (args.size() != 1) return Fail("isnew takes no arguments");
     return IsNew();
+  }
+  if (command == "generate") {
+    GenerateOptions options;
+    std::string error;
+    if (!ParseGenerateOptions(args, options, error)) return Fail(error);
+    return Generate(options);
+  }
+  if (command == "catalogue") {
+    if (args.size() != 1) return Fail("catalogue takes no arguments");
+    return Catalogue();
   }
   return Fail("unknown command '" + std::string(command) + "'");
 }
