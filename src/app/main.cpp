@@ -1,6 +1,10 @@
 // The game: one copy per user, the main window with its skin, and the settings of the user.
 
 #include <QApplication>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -14,6 +18,19 @@
 #include "ui/program_art.h"
 #include "ui/single_instance.h"
 #include "ui/state_wnd.h"
+
+#include <memory>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnTerminate(int) {
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t written = write(signalPipe[0], &byte, 1);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace sudoku;
@@ -48,11 +65,26 @@ int main(int argc, char** argv) {
   TStateWnd stateWnd(form, settings, options, background);
   optionWnd.SetStateWnd(&stateWnd);
   form.onOptions = [&] { optionWnd.ShowUnderButton(); };
+  form.onSamples = [&] { form.ChooseSample(background); };
   form.onMoved = [&](const QPoint& topLeft) {
     if (options.dockingStateWnd) stateWnd.MoveDocked(topLeft);
   };
   form.onBringToFront = [&](bool front) { stateWnd.SetStayOnTop(front); };
   instance.onComeToFront = [&form] { form.BringToFront(); };
+
+  // A session that ends, or a kill, closes the window the ordinary way: the game is saved.
+  std::unique_ptr<QSocketNotifier> terminate;
+  if (socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
+    terminate = std::make_unique<QSocketNotifier>(signalPipe[1], QSocketNotifier::Read);
+    QObject::connect(terminate.get(), &QSocketNotifier::activated, &form, [&form] {
+      char byte;
+      [[maybe_unused]] const ssize_t got = read(signalPipe[1], &byte, 1);
+      form.close();
+    });
+    std::signal(SIGTERM, OnTerminate);
+    std::signal(SIGINT, OnTerminate);
+    std::signal(SIGHUP, OnTerminate);
+  }
   form.activateWindow();
   form.setFocus();
   return app.exec();

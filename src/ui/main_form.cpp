@@ -17,6 +17,7 @@
 #include "game/cell_operations.h"
 #include "model/board.h"
 #include "skin/skin_modules.h"
+#include "ui/get_sample_dlg.h"
 
 namespace sudoku {
 namespace {
@@ -441,9 +442,12 @@ void TSudokuMainForm::CommandStatesChanged() {
   const CommandStates s =
       ComputeCommandStates(game_->GameFlags(), game_->CursorCell(), game_->CurrentBoard());
   const uint16_t bits = s.ButtonBits();
+  // The changed buttons as one mask: GCC 12 miscompiles comparing the two bits one by one
+  // ("bool != bool of a shifted bit") at -O2.
+  const uint16_t changed = bits ^ buttonEnabled_;
   for (int i = 0; i < 9; ++i) {
     const bool on = (bits >> i) & 1;
-    if (on != static_cast<bool>((buttonEnabled_ >> i) & 1)) skin_.DrawArea(36 + i, !on);
+    if ((changed >> i) & 1) skin_.DrawArea(36 + i, !on);
     if (buttonActions_[static_cast<size_t>(i)]) buttonActions_[static_cast<size_t>(i)]->setEnabled(on);
   }
   buttonEnabled_ = bits;
@@ -486,6 +490,16 @@ void TSudokuMainForm::Uninstall() {
   game_->SetClock(false);
   settings_.EraseAllSettings();
   close();
+}
+
+void TSudokuMainForm::ChooseSample(const QImage& background) {
+  TGetSampleDlg dialog(this, settings_, options_, *this, background);
+  if (dialog.exec() != QDialog::Accepted) return;
+  game_->ChoosePuzzle(dialog.ChosenPuzzle(), dialog.ChosenNumber());
+}
+
+void TSudokuMainForm::ShowInformation(const std::string& text) {
+  QMessageBox::information(this, "Sudoku", QString::fromStdString(text));
 }
 
 QAction* TSudokuMainForm::Action(const QString& name) const {

@@ -14,6 +14,7 @@
 
 #include "game/command_states.h"
 #include "game/game_controller.h"
+#include "library/catalogue_port.h"
 #include "settings/settings.h"
 #include "skin/skin_view.h"
 #include "ui/qt_event_pump.h"
@@ -22,7 +23,7 @@
 
 namespace sudoku {
 
-class TSudokuMainForm : public QWidget, public GameView, public CellSource {
+class TSudokuMainForm : public QWidget, public GameView, public CellSource, public CataloguePort {
  public:
   TSudokuMainForm(Settings& settings, StartupSettings& options, HallOfFamePort* hallOfFame = nullptr);
   ~TSudokuMainForm() override;
@@ -82,6 +83,15 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource {
   void CommandStatesChanged() override;
   bool AskYesNo(int textId) override;
   bool AskOkCancel(int textId) override;
+
+  // "Action_Samples": the chooser; on OK its variant becomes the next game.
+  void ChooseSample(const QImage& background);
+
+  // CataloguePort.
+  std::string CurrentPuzzleName() override { return game_->CurrentBoard().Name(); }
+  void SetListNumber(int n) override { game_->SetListNumber(n); }
+  void EmptyPlayground() override { game_->EmptyPlayground(); }
+  void ShowInformation(const std::string& text) override;
 
   // CellSource.
   const BoardRecord& Board() const override { return game_->CurrentBoard(); }

@@ -75,17 +75,22 @@ TStateWnd::TStateWnd(TSudokuMainForm& main, Settings& settings, StartupSettings&
 
   // The window is dragged by any point of its panel.
   hook_.handler = [this](QObject*, QEvent* e, bool& handled) {
+    const QEvent::Type type = e->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease) {
+      return;
+    }
     auto* mouse = static_cast<QMouseEvent*>(e);
-    if (e->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
       handled = true;
       if (!(windowHandle() && windowHandle()->startSystemMove())) {
         dragging_ = true;
         dragOffset_ = mouse->globalPosition().toPoint() - pos();
       }
-    } else if (e->type() == QEvent::MouseMove && dragging_) {
+    } else if (type == QEvent::MouseMove && dragging_) {
       handled = true;
       move(mouse->globalPosition().toPoint() - dragOffset_);
-    } else if (e->type() == QEvent::MouseButtonRelease && dragging_) {
+    } else if (type == QEvent::MouseButtonRelease && dragging_) {
       handled = true;
       dragging_ = false;
     }

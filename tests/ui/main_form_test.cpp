@@ -209,6 +209,18 @@ TEST_F(MainFormTest, CommandsFollowTheGame) {
   EXPECT_FALSE(enabled("Action_Edit_Paste"));
 }
 
+TEST_F(MainFormTest, ButtonsComeBackAfterACalculation) {
+  Load();
+  game().SelectCell(0);
+  game().SetDigit(3);
+  game().SetStepDelay(0);
+  game().OneStep();  // disables undo for the run, then enables it again
+  EXPECT_TRUE(form->Action("Action_Undo")->isEnabled());
+  for (int button : {3, 5}) EXPECT_FALSE(form->Skin().Lit(36 + button)) << button;
+  EXPECT_TRUE(form->Skin().Lit(36 + 4));  // nothing to redo
+  EXPECT_EQ(form->ButtonEnabled(), 0b111101111);
+}
+
 TEST_F(MainFormTest, ClipboardRoundTrip) {
   Load();
   game().SelectCell(0);
