@@ -50,6 +50,8 @@ int main(int argc, char** argv) {
   }
   QFont::insertSubstitutions("Arial Black", {"Lato Black", "Lato"});
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  // The windows and dialogs are laid out for this font.
+  QApplication::setFont(QFont("MS Sans Serif", 8));
 
   RegisterBuiltinSkin();
   QtSettingsStore store;

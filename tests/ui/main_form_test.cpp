@@ -14,6 +14,7 @@
 #include "game/cell_operations.h"
 #include "model/geometry.h"
 #include "settings/memory_settings_store.h"
+#include "support/message_box.h"
 #include "skin/synthetic_skin.h"
 #include "support/boards.h"
 #include "ui/main_form.h"
@@ -21,22 +22,11 @@
 namespace sudoku {
 namespace {
 
+using test::AnswerNextMessageBox;
+
 using test::kEasyPuzzle;
 using test::Set;
 using test::SyntheticSkin;
-
-// Answers the next message box with the given button once it is up.
-void AnswerNextMessageBox(QMessageBox::StandardButton answer) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      timer->stop();
-      timer->deleteLater();
-      if (QAbstractButton* button = box->button(answer)) button->click();
-    }
-  });
-  timer->start(10);
-}
 
 class MainFormTest : public ::testing::Test {
  protected:

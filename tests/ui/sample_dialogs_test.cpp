@@ -12,6 +12,7 @@
 #include "library/builtin_puzzles.h"
 #include "model/puzzle_string.h"
 #include "settings/memory_settings_store.h"
+#include "support/message_box.h"
 #include "support/boards.h"
 #include "ui/get_sample_dlg.h"
 #include "ui/program_art.h"
@@ -20,17 +21,7 @@
 namespace sudoku {
 namespace {
 
-void AnswerNextMessageBox(QMessageBox::StandardButton answer) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      timer->stop();
-      timer->deleteLater();
-      if (QAbstractButton* button = box->button(answer)) button->click();
-    }
-  });
-  timer->start(10);
-}
+using test::AnswerNextMessageBox;
 
 class Port : public CataloguePort {
  public:

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "settings/memory_settings_store.h"
+#include "support/message_box.h"
 #include "skin/synthetic_skin.h"
 #include "support/boards.h"
 #include "ui/background.h"
@@ -23,19 +24,9 @@
 namespace sudoku {
 namespace {
 
-using test::SyntheticSkin;
+using test::AnswerNextMessageBox;
 
-void AnswerNextMessageBox(QMessageBox::StandardButton answer) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      timer->stop();
-      timer->deleteLater();
-      if (QAbstractButton* button = box->button(answer)) button->click();
-    }
-  });
-  timer->start(10);
-}
+using test::SyntheticSkin;
 
 class WindowsTest : public ::testing::Test {
  protected:
