@@ -72,6 +72,8 @@ int main(int argc, char** argv) {
     if (options.dockingStateWnd) stateWnd.MoveDocked(topLeft);
   };
   form.onBringToFront = [&](bool front) { stateWnd.SetStayOnTop(front); };
+  // The status and options windows must not keep the program alive.
+  form.onClosed = [] { QCoreApplication::quit(); };
   instance.onComeToFront = [&form] { form.BringToFront(); };
 
   // A session that ends, or a kill, closes the window the ordinary way: the game is saved.

@@ -156,6 +156,7 @@ void TSudokuMainForm::closeEvent(QCloseEvent* event) {
     settings_.WriteSettingBinary(setting::kSaveLastGame, bytes);
   }
   event->accept();
+  if (onClosed) onClosed();
 }
 
 void TSudokuMainForm::paintEvent(QPaintEvent* event) {

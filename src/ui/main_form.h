@@ -56,6 +56,8 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
   std::function<void(const QString& page)> onHelp;
   // The window moved (the status window follows a docked one).
   std::function<void(const QPoint& topLeft)> onMoved;
+  // The window has closed: the program ends.
+  std::function<void()> onClosed;
   // Before and after the window comes to the front at another start's request.
   std::function<void(bool front)> onBringToFront;
 

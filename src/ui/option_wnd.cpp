@@ -65,6 +65,10 @@ TOptionWnd::TOptionWnd(TSudokuMainForm& main, Settings& settings, StartupSetting
       options_(options) {
   setObjectName("TOptionWnd");
   setFixedSize(kPanelWidth, 261);
+  // The controls are placed for a small dialog font: 8 points at 96 pixels per inch.
+  QFont font = this->font();
+  font.setPixelSize(11);
+  setFont(font);
   (new TBackground(this))->SetBkgndImage(background);
   auto* left = Panel(this, QRect(0, 0, 204, 261), "Panel_Left");
   right_ = Panel(this, QRect(204, 0, 204, 261), "Panel_Right");
@@ -302,6 +306,7 @@ bool TOptionWnd::event(QEvent* event) {
 }
 
 void TOptionWnd::closeEvent(QCloseEvent* event) {
+  if (!main_.isVisible()) return event->accept();
   event->ignore();
   main_.close();
 }

@@ -156,7 +156,9 @@ void TStateWnd::moveEvent(QMoveEvent* event) {
 }
 
 void TStateWnd::closeEvent(QCloseEvent* event) {
-  // Closing the status window ends the program.
+  // Closing the status window ends the program; once the main window is gone (the program
+  // ends) it closes like any window.
+  if (!main_.isVisible()) return event->accept();
   event->ignore();
   main_.close();
 }

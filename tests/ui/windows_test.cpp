@@ -179,6 +179,19 @@ TEST_F(WindowsTest, ShowingAndDockingTheStatusWindow) {
   EXPECT_EQ(stateWnd->pos(), main->pos() + QPoint(300, 0));
 }
 
+TEST_F(WindowsTest, ClosingTheSmallWindowsClosesTheMainWindow) {
+  bool closed = false;
+  main->onClosed = [&] { closed = true; };
+  optionWnd->ShowUnderButton();
+  EXPECT_FALSE(optionWnd->close());  // refused: the main window closes instead
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(main->isVisible());
+  EXPECT_TRUE(store.GetBinary("", "SaveLastGame"));
+  // With the main window gone, they close as the program ends.
+  EXPECT_TRUE(stateWnd->close());
+  EXPECT_TRUE(optionWnd->close());
+}
+
 TEST_F(WindowsTest, TheOptionsWindowOpensUnderItsButton) {
   optionWnd->ShowUnderButton();
   const QRect button = main->Skin().Layout().areas[43];
