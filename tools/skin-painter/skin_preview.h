@@ -12,8 +12,8 @@ namespace sudoku::skin_painter {
 QImage MaskPreview(const SkinDescription& skin, const SkinPictures& pictures);
 QImage OutlinePreview(const SkinDescription& skin, const SkinPictures& pictures);
 
-// Composes the window the way the game does: areas copied from the normal or extended picture,
-// digits in the skin's colours, glyphs copied into the displays, marks into the indicator.
+// The window in the middle of a game, drawn by the game's own skin code from the written
+// resources; empty when they cannot be written or loaded.
 QImage SampleGame(const SkinDescription& skin, const SkinPictures& pictures);
 
 }  // namespace sudoku::skin_painter
