@@ -67,10 +67,6 @@ void MoveCursor(GameController& game, int dx, int dy) {
   if (!game.Has(gfModeLocked)) game.SetInputMode(imSet);
 }
 
-}  // namespace sudoku
-
-namespace sudoku {
-
 void TypeDigit(GameController& game, int digit, bool shift, bool control) {
   if (shift) {
     game.SetDigit(digit);

@@ -1,6 +1,8 @@
 #include "game/game_record.h"
 
 #include "base/bytes.h"
+#include "base/texts.h"
+#include "game/game_controller.h"
 
 namespace sudoku {
 
@@ -26,15 +28,8 @@ GameRecord GameRecord::FromBytes(std::span<const uint8_t, kSize> in) {
   return r;
 }
 
-}  // namespace sudoku
-
 // The game's side of the record: filling one from the current game and rebuilding a game
 // from one.
-
-#include "base/texts.h"
-#include "game/game_controller.h"
-
-namespace sudoku {
 
 GameRecord GameController::FillGameRecord() const {
   GameRecord r;
