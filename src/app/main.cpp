@@ -13,6 +13,7 @@
 #include "settings/qt_settings_store.h"
 #include "settings/settings.h"
 #include "skin/builtin_skin.h"
+#include "ui/hall_of_fame_dlg.h"
 #include "ui/main_form.h"
 #include "ui/option_wnd.h"
 #include "ui/program_art.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
   }
   QFont::insertSubstitutions("Arial Black", {"Lato Black", "Lato"});
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  QFont::insertSubstitution("Times New Roman", "Liberation Serif");
   // The windows and dialogs are laid out for this font.
   QApplication::setFont(QFont("MS Sans Serif", 8));
 
@@ -59,8 +61,14 @@ int main(int argc, char** argv) {
   StartupSettings options = StartupSettings::Read(settings);
 
   // The windows, in this order: the main window, the options window, the status window.
-  TSudokuMainForm form(settings, options);
+  HallOfFameWindows hallOfFame(settings, nullptr);
+  TSudokuMainForm form(settings, options, &hallOfFame);
   if (!form.SkinUsable()) return 1;
+  hallOfFame.SetParent(&form);
+  hallOfFame.onEntered = [&form] { form.CommandStatesChanged(); };
+  form.onHallOfFame = [&] {
+    hallOfFame.ShowHallOfFame(PuzzleIdOf(form.Game().CurrentBoard().Name()));
+  };
   const QImage background = BackgroundTile();
   TOptionWnd optionWnd(form, settings, options, background);
   form.show();

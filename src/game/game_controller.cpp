@@ -384,16 +384,19 @@ void GameController::SetClock(bool on) {
     solution_ = board_;
     solver_.RunCalculation(solution_);
     startTick_ = pump_.TickMs();  // after the solving: it does not count
-  } else if (!on && blinkTimer_) {
+  }
+  const bool timed = !on && blinkTimer_;
+  if (timed) {
     blinkTimer_ = false;
     view_.SetBlinkTimer(false);
     if (!Has(gfUnrated)) SetShownTime(static_cast<uint32_t>(pump_.TickMs() - startTick_));
-    const std::string id = PuzzleIdOf(board_.Name());
-    if ((flags_ & 0x0780) == (gfLoaded | gfSolved) && !id.empty() && hallOfFame_) {
-      hallOfFame_->GameWon(id, shownTime_, steps_);
-    }
   }
   SetFlag(gfClockRunning, on);
+  // Loaded and solved, with time and without aids: a won game. Reported last, since the port
+  // may hold a dialog open.
+  if (timed && (flags_ & 0x0780) == (gfLoaded | gfSolved) && hallOfFame_) {
+    hallOfFame_->GameWon(PuzzleIdOf(board_.Name()), shownTime_, steps_);
+  }
 }
 
 void GameController::ClockTick() {

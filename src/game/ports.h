@@ -48,7 +48,8 @@ class HallOfFamePort {
  public:
   virtual ~HallOfFamePort() = default;
   virtual bool HasEntry(const std::string& puzzleId) = 0;
-  // A rated game ended solved: the puzzle id and the time (ms), the steps it took.
+  // A rated game ended solved: the puzzle id (empty for a puzzle without a number), the time
+  // (ms) and the steps it took.
   virtual void GameWon(const std::string& puzzleId, uint32_t timeMs, int steps) = 0;
 };
 

@@ -155,3 +155,147 @@ QList<QImage> SmileyFrames() {
 }
 
 }  // namespace sudoku
+
+namespace sudoku {
+namespace {
+
+void Star(QPainter& p, QPointF centre, double outer, double inner, const QColor& colour) {
+  QPolygonF star;
+  for (int i = 0; i < 10; ++i) {
+    const double angle = -M_PI / 2 + i * M_PI / 5;
+    const double r = i % 2 ? inner : outer;
+    star << centre + QPointF(std::cos(angle) * r, std::sin(angle) * r);
+  }
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour);
+  p.drawPolygon(star);
+}
+
+// A dark, softly lit stage with a golden frame.
+QImage Stage(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QRadialGradient light(QPointF(w / 2.0, h * 0.35), w * 0.75);
+  light.setColorAt(0, QColor(86, 46, 96));
+  light.setColorAt(1, QColor(24, 12, 34));
+  p.fillRect(image.rect(), light);
+  QLinearGradient gold(0, 0, w, h);
+  gold.setColorAt(0, QColor(255, 226, 140));
+  gold.setColorAt(0.5, QColor(190, 140, 40));
+  gold.setColorAt(1, QColor(255, 214, 110));
+  p.setPen(QPen(QBrush(gold), 6));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(5, 5, w - 10, h - 10), 14, 14);
+  p.setPen(QPen(QBrush(gold), 1.5));
+  p.drawRoundedRect(QRectF(13, 13, w - 26, h - 26), 10, 10);
+  return image;
+}
+
+}  // namespace
+
+QImage HallOfFamePicture(int lineHeight) {
+  QImage image = Stage(640, 520);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QFont title("Liberation Serif");
+  title.setBold(true);
+  title.setItalic(true);
+  title.setPixelSize(46);
+  p.setFont(title);
+  p.setPen(QColor(40, 20, 0));
+  p.drawText(QRect(2, 26, 640, 60), Qt::AlignCenter, "Hall of Fame");
+  p.setPen(QColor(255, 214, 90));
+  p.drawText(QRect(0, 24, 640, 60), Qt::AlignCenter, "Hall of Fame");
+  for (int i = 0; i < 5; ++i) {
+    Star(p, QPointF(120 + i * 100, 92), i == 2 ? 9 : 6, i == 2 ? 4 : 2.6, QColor(255, 214, 90, 200));
+  }
+  // The table of places: a panel with a line per place.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 70));
+  p.drawRoundedRect(QRectF(40, 134, 564, 10 * lineHeight + 16), 10, 10);
+  p.setPen(QPen(QColor(255, 214, 90, 60), 1));
+  for (int line = 1; line < 10; ++line) {
+    const double y = 142 + line * lineHeight - 1;
+    p.drawLine(QPointF(60, y), QPointF(590, y));
+  }
+  QFont small("Liberation Sans");
+  small.setBold(true);
+  small.setPixelSize(13);
+  p.setFont(small);
+  p.setPen(QColor(255, 214, 90, 170));
+  for (int place = 1; place <= 10; ++place) {
+    p.drawText(QRect(44, 142 + (place - 1) * lineHeight, 20, lineHeight), Qt::AlignCenter,
+               QString::number(place));
+  }
+  return image;
+}
+
+QImage EndGamePicture() {
+  QImage image = Stage(500, 313);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  // Confetti and stars.
+  uint32_t seed = 42;
+  for (int i = 0; i < 70; ++i) {
+    seed = seed * 134775813u + 1;
+    const double x = 20 + (seed >> 8) % 460, y = 20 + (seed >> 16) % 150;
+    const QColor colours[4] = {QColor(255, 214, 90), QColor(120, 200, 255), QColor(255, 120, 160),
+                               QColor(140, 240, 140)};
+    p.setPen(Qt::NoPen);
+    p.setBrush(colours[(seed >> 4) % 4]);
+    p.save();
+    p.translate(x, y);
+    p.rotate((seed >> 20) % 180);
+    p.drawRect(QRectF(-3, -1.5, 6, 3));
+    p.restore();
+  }
+  Star(p, QPointF(250, 70), 34, 14, QColor(255, 214, 90));
+  QFont title("Liberation Serif");
+  title.setBold(true);
+  title.setItalic(true);
+  title.setPixelSize(44);
+  p.setFont(title);
+  p.setPen(QColor(40, 20, 0));
+  p.drawText(QRect(2, 112, 500, 60), Qt::AlignCenter, "Geschafft!");
+  p.setPen(QColor(255, 214, 90));
+  p.drawText(QRect(0, 110, 500, 60), Qt::AlignCenter, "Geschafft!");
+  QFont text("Liberation Sans");
+  text.setPixelSize(16);
+  p.setFont(text);
+  p.setPen(QColor(240, 230, 210));
+  p.drawText(QRect(0, 172, 500, 26), Qt::AlignCenter, "Das Sudoku ist gelöst.");
+  p.drawText(QRect(0, 200, 500, 26), Qt::AlignCenter,
+             "Trage deinen Namen ein für die Hall of Fame:");
+  // The name field's frame, under the edit at (315, 270).
+  p.setPen(QPen(QColor(255, 214, 90), 2));
+  p.setBrush(QColor(164, 80, 23));
+  p.drawRoundedRect(QRectF(311, 266, 169, 35), 5, 5);
+  text.setBold(true);
+  p.setFont(text);
+  p.setPen(QColor(255, 214, 90));
+  p.drawText(QRect(230, 266, 76, 35), Qt::AlignRight | Qt::AlignVCenter, "Name:");
+  return image;
+}
+
+QImage SwitchPicture(bool on) {
+  QImage image(90, 36, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient face(0, 0, 0, 36);
+  face.setColorAt(0, on ? QColor(190, 140, 40) : QColor(255, 226, 140));
+  face.setColorAt(1, on ? QColor(255, 214, 110) : QColor(190, 140, 40));
+  p.setBrush(face);
+  p.setPen(QPen(QColor(90, 50, 10), 1.5));
+  p.drawRoundedRect(QRectF(1.5, 1.5, 87, 33), 16, 16);
+  QFont font("Liberation Sans");
+  font.setBold(true);
+  font.setPixelSize(17);
+  p.setFont(font);
+  p.setPen(QColor(60, 30, 0));
+  p.drawText(QRect(0, on ? 1 : 0, 90, 36), Qt::AlignCenter, "OK");
+  return image;
+}
+
+}  // namespace sudoku

@@ -19,3 +19,15 @@ QList<QImage> InputModeFrames();
 QList<QImage> SmileyFrames();
 
 }  // namespace sudoku
+
+namespace sudoku {
+
+// The hall of fame's background (640 x 520), its ten places `lineHeight` apart from y = 142,
+// and the greeting of a won game (500 x 313), with the places the dialogs put their labels and
+// fields on.
+QImage HallOfFamePicture(int lineHeight);
+QImage EndGamePicture();
+// The two looks of the pictures' switch button: off and on (pressed).
+QImage SwitchPicture(bool on);
+
+}  // namespace sudoku

@@ -166,7 +166,7 @@ TEST_F(GameTest, SolvingTheBoardEndsARatedGame) {
   EXPECT_EQ(view.LastError(), 518);
 }
 
-TEST_F(GameTest, OnlyLoadedSolvedUnaidedGamesWithAnIdCount) {
+TEST_F(GameTest, OnlyLoadedSolvedUnaidedGamesCount) {
   const std::string solution = SolutionOf(kEasyPuzzle);
   auto solve = [&] {
     for (int i = 0; i < 81; ++i) {
@@ -182,8 +182,11 @@ TEST_F(GameTest, OnlyLoadedSolvedUnaidedGamesWithAnIdCount) {
   solve();
   options.warningLevel = 0;
   game->ResetGame();
-  Load(kEasyPuzzle, "");  // an own puzzle without a number
+  Load(kEasyPuzzle, "");  // an own puzzle without a number: won, but it has no ranking
   solve();
+  ASSERT_EQ(hall.wins.size(), 1u);
+  EXPECT_EQ(hall.wins[0].id, "");
+  hall.wins.clear();
   game->ResetGame();
   Load();
   game->RunTechnique(Technique::kAutoClean, 199);  // an aid
