@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "skin/builtin_skin.h"
 #include "ui/hall_of_fame_dlg.h"
+#include "ui/help_dlg.h"
 #include "ui/main_form.h"
 #include "ui/option_wnd.h"
 #include "ui/program_art.h"
@@ -76,6 +77,9 @@ int main(int argc, char** argv) {
   optionWnd.SetStateWnd(&stateWnd);
   form.onOptions = [&] { optionWnd.ShowUnderButton(); };
   form.onSamples = [&] { form.ChooseSample(background); };
+  form.onHelp = [&](const QString& page) {
+    ShowHelpPage(&form, page, options, background, form.Skin(), SUDOKU_VERSION);
+  };
   form.onMoved = [&](const QPoint& topLeft) {
     if (options.dockingStateWnd) stateWnd.MoveDocked(topLeft);
   };

@@ -1,0 +1,50 @@
+#pragma once
+// The help dialog's pictures. The examples of the solving methods, the calculation chain, the
+// about picture and the small web and mail signs are drawn by code; the parts of the game window
+// and its command buttons are cut from the given skin (the program's own one).
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+namespace sudoku {
+
+class SkinView;
+
+// Bitmap ids; every picture keeps its id in the "tag" property.
+constexpr int kMethodPictureId = 150;   // 150-161: each method before and after
+constexpr int kGuiPartPictureId = 170;  // 170-177: the eight parts of the game window
+constexpr int kCommandPictureId = 180;  // 180-188: the nine command buttons
+constexpr int kAboutPictureId = 199;
+
+constexpr int kGuiPartCount = 8;
+constexpr int kCommandCount = 9;
+
+// Method m (0-5) before (after = false) or after it worked. The small candidates stand in keypad
+// order (7 8 9 on top) when keypadOrder is set, as on the board.
+QImage MethodPicture(int method, bool after, bool keypadOrder);
+
+// The fixed order of the automatic calculation, as a row of boxes with the way back.
+QImage CalculationChainPicture();
+
+// 601 x 460: title, a tilted board and the version.
+QImage AboutPicture(const QString& version);
+
+// 48 x 48 signs beside the web and mail addresses.
+QImage WebSign();
+QImage MailSign();
+
+// The parts of the game window, in the order of the help page: 0 title bar and window buttons,
+// 1 remove, 2 add and 3 set buttons, 4 board, 5 displays, 6 command buttons, 7 memory points.
+// Their rectangle in window coordinates (empty when the skin has none of the part's areas).
+QRect GuiPartRect(const SkinView& skin, int part);
+QImage GuiPartPicture(const SkinView& skin, int part);
+
+// Command button 0-8 (files ... help) of the skin, or a drawn stand-in labelled `caption`
+// when the skin has no such area.
+QImage CommandPicture(const SkinView& skin, int button, const QString& caption);
+
+// The skin's normal picture, transparent outside the window's outline.
+QImage SkinPicture(const SkinView& skin);
+
+}  // namespace sudoku
