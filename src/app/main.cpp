@@ -13,6 +13,7 @@
 #include "settings/qt_settings_store.h"
 #include "settings/settings.h"
 #include "skin/builtin_skin.h"
+#include "ui/file_commands.h"
 #include "ui/hall_of_fame_dlg.h"
 #include "ui/help_dlg.h"
 #include "ui/main_form.h"
@@ -44,7 +45,9 @@ int main(int argc, char** argv) {
   SingleInstance instance;
   if (!instance.Acquire()) return 0;
 
-  // German standard buttons and texts of Qt's own dialogs.
+  // German numbers (decimal comma) in fields and German standard buttons and texts of Qt's own
+  // dialogs.
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   QTranslator qtTexts;
   if (qtTexts.load(QLocale(QLocale::German), "qtbase", "_",
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -77,6 +80,8 @@ int main(int argc, char** argv) {
   optionWnd.SetStateWnd(&stateWnd);
   form.onOptions = [&] { optionWnd.ShowUnderButton(); };
   form.onSamples = [&] { form.ChooseSample(background); };
+  form.onOpen = [&form] { OpenGameOrList(form); };
+  form.onSave = [&form] { SaveGameOrList(form); };
   form.onHelp = [&](const QString& page) {
     ShowHelpPage(&form, page, options, background, form.Skin(), SUDOKU_VERSION);
   };

@@ -100,10 +100,15 @@ void GameController::ChoosePuzzle(std::string_view text, std::string_view name) 
   if (text.empty() || !ConfirmAbortGame()) return;
   pendingText_ = text;
   pendingName_ = name;
+  RunWhenIdle([this] { StartChosenPuzzle(); });
+}
+
+void GameController::RunWhenIdle(std::function<void()> action) {
   if (Has(gfCalculating)) {
-    deferred_ = [this] { StartChosenPuzzle(); };
+    solver_.RequestStop();
+    deferred_ = std::move(action);
   } else {
-    StartChosenPuzzle();
+    action();
   }
 }
 
@@ -128,8 +133,8 @@ void GameController::SetListNumber(int n) {
   std::string name = board_.Name();
   const size_t dot = name.find('.');
   if (dot == std::string::npos || n == 0) {
-    EmptyPlayground();
-    name.clear();
+    RunWhenIdle([this] { EmptyPlayground(); });
+    return;
   } else if (n != ListNumber(name)) {
     name = std::to_string(n) + name.substr(dot);
   }

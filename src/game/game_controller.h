@@ -58,6 +58,9 @@ class GameController : public SolverHost, public UndoHost {
   void LoadPuzzle(std::string_view text);
   // The chooser's choice: starts at once, or when the running calculation has stopped.
   void ChoosePuzzle(std::string_view text, std::string_view name);
+  // Whatever replaces the board runs here: at once, or when the running calculation, asked to
+  // stop, has ended, since the calculation further up the stack still works on the board.
+  void RunWhenIdle(std::function<void()> action);
   void StartChosenPuzzle();
   void SetPuzzleName(std::string_view name);
   // The hall-of-fame command applies: the puzzle has an id and its hall of fame an entry.

@@ -91,6 +91,8 @@ void Solver::TechniqueChangeCell(int cell, DigitSet set) {
     host_->SelectCell(cell);
     board.cells[cell] = set;
     if (!state_.StopRequested) WaitInterruptible(first);
+    // A command during the wait may have replaced the board: nothing is left to record.
+    if (state_.StopRequested && board.cells[cell] != set) return;
   } else {
     host_->SelectCell(cell);
   }

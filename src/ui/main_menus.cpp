@@ -68,7 +68,7 @@ void TSudokuMainForm::BuildActions() {
   });
   AddAction("Action_Files_Save", "Spiel &speichern", {}, {}, later(onSave));
   AddAction("Action_Files_EmptyPlayground", "&Leeres Spielfeld", {}, {}, [&game] {
-    if (game.ConfirmAbortGame()) game.EmptyPlayground();
+    if (game.ConfirmAbortGame()) game.RunWhenIdle([&game] { game.EmptyPlayground(); });
   });
   AddAction("Action_Files_Close", "&Beenden", QKeySequence("Alt+F4"), {}, [this] { close(); });
   AddAction("Action_Files_Uninstall", "&Alle Einstellungen löschen", {}, {}, [this] { Uninstall(); });

@@ -120,6 +120,30 @@ TEST_F(GameTest, AChosenPuzzleWaitsForTheRunToEnd) {
   EXPECT_EQ(game->History().Count(), 1);
 }
 
+TEST_F(GameTest, EmptyingTheBoardDuringARunLeavesItEmpty) {
+  // Deferred as the command does it, or at once as any other path might: either way the step
+  // that was waiting when the command came is not recorded on the emptied board.
+  for (const bool deferred : {true, false}) {
+    game->ResetGame();
+    Load();
+    game->SetStepDelay(300);
+    pump.timed.push_back({pump.now + 1000, [&] {
+                            ASSERT_TRUE(game->ConfirmAbortGame());
+                            if (deferred) {
+                              game->RunWhenIdle([&] { game->EmptyPlayground(); });
+                            } else {
+                              game->EmptyPlayground();
+                            }
+                          }});
+    game->StartStop();
+    EXPECT_FALSE(game->Has(gfLoaded)) << deferred;
+    EXPECT_EQ(game->StepCount(), 0) << deferred;
+    EXPECT_FALSE(game->Has(gfClockRunning)) << deferred;
+    EXPECT_EQ(game->History().Count(), 0) << deferred;
+    for (DigitSet set : game->CurrentBoard().cells) ASSERT_EQ(set, 0) << deferred;
+  }
+}
+
 TEST_F(GameTest, TechniquesAreCalculationsAndFillsAreNot) {
   Load();
   game->FillCells(1);

@@ -16,7 +16,8 @@ class HallOfFameTest : public ::testing::Test {
 
   std::vector<uint32_t> Times(const std::string& id) {
     std::vector<uint32_t> times;
-    for (const auto& place : hall.Read(id).value().places) times.push_back(place.timeMs);
+    const HallOfFameTable table = hall.Read(id).value();
+    for (const auto& place : table.places) times.push_back(place.timeMs);
     return times;
   }
 };
@@ -35,7 +36,9 @@ TEST_F(HallOfFameTest, EqualTimesKeepTheEarlierEntryHigher) {
 }
 
 TEST_F(HallOfFameTest, AFullTableDropsItsTenthOrStaysAsItIs) {
-  for (uint32_t i = 1; i <= 10; ++i) hall.Enter("3", std::string(1, 'P').append(std::to_string(i)), i * 1000, i);
+  for (uint32_t i = 1; i <= 10; ++i) {
+    hall.Enter("3", std::string(1, 'P').append(std::to_string(i)), i * 1000, i);
+  }
   EXPECT_EQ(hall.Enter("3", "Slow", 50000, 1), -1);
   EXPECT_EQ(hall.Enter("3", "Tie", 10000, 1), -1);  // as fast as the tenth is not enough
   EXPECT_EQ(Times("3").back(), 10000u);
