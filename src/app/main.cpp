@@ -18,6 +18,7 @@
 #include "ui/help_dlg.h"
 #include "ui/main_form.h"
 #include "ui/option_wnd.h"
+#include "ui/print_dlg.h"
 #include "ui/program_art.h"
 #include "ui/single_instance.h"
 #include "ui/state_wnd.h"
@@ -82,6 +83,12 @@ int main(int argc, char** argv) {
   form.onSamples = [&] { form.ChooseSample(background); };
   form.onOpen = [&form] { OpenGameOrList(form); };
   form.onSave = [&form] { SaveGameOrList(form); };
+  Printing printing(SUDOKU_VERSION, options.showInvNumBlock);
+  form.onPrint = [&] { printing.PrintGame(&form, form.Game().CurrentBoard()); };
+  form.onPrinterSetup = [&] { printing.PrinterSetup(&form); };
+  form.onPrintList = [&](QWidget* parent, const std::vector<PrintListEntry>& entries) {
+    printing.PrintList(parent, entries);
+  };
   form.onHelp = [&](const QString& page) {
     ShowHelpPage(&form, page, options, background, form.Skin(), SUDOKU_VERSION);
   };

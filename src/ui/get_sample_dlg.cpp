@@ -259,6 +259,15 @@ std::string TGetSampleDlg::ChosenNumber() const {
   return SampleNumber(i + 1, Transformation(), Shift()).substr(0, 15);
 }
 
+std::vector<PrintListEntry> TGetSampleDlg::SelectedForPrint() const {
+  std::vector<PrintListEntry> entries;
+  for (int i = 0; i < list_->count(); ++i) {
+    if (!list_->item(i)->isSelected()) continue;
+    entries.push_back({Variant(i), SampleNumber(i + 1, Transformation(), Shift()).substr(0, 15)});
+  }
+  return entries;
+}
+
 void TGetSampleDlg::SelectItem(int i, bool select) {
   if (i >= 0 && i < list_->count()) {
     if (select) list_->item(i)->setSelected(true);

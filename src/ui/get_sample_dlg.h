@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "library/catalogue.h"
+#include "library/print_layout.h"
 #include "solve/solver.h"
 #include "ui/ok_cancel_dialog.h"
 
@@ -44,6 +45,8 @@ class TGetSampleDlg : public TOKCancelDlg {
   std::string ChosenNumber() const;
   // The variant of item i as the sliders show it.
   std::string Variant(int i) const;
+  // The selected items in list order, as the sliders show them.
+  std::vector<PrintListEntry> SelectedForPrint() const;
 
   void NewSample();
   void EditSample();
@@ -54,7 +57,7 @@ class TGetSampleDlg : public TOKCancelDlg {
 
   // The own-puzzle editor; tests replace it.
   std::function<std::optional<std::string>(bool edit)> runEditor;
-  // The print list, when printing exists.
+  // "&Drucken": prints the selected items.
   std::function<void()> onPrint;
 
   // OK, "Abbrechen" (or Escape) and the double click store the own puzzles; closing the window

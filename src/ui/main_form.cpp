@@ -495,6 +495,9 @@ void TSudokuMainForm::Uninstall() {
 
 void TSudokuMainForm::ChooseSample(const QImage& background) {
   TGetSampleDlg dialog(this, settings_, options_, *this, background);
+  if (onPrintList) {
+    dialog.onPrint = [this, &dialog] { onPrintList(&dialog, dialog.SelectedForPrint()); };
+  }
   if (dialog.exec() != QDialog::Accepted) return;
   game_->ChoosePuzzle(dialog.ChosenPuzzle(), dialog.ChosenNumber());
 }

@@ -15,6 +15,7 @@
 #include "game/command_states.h"
 #include "game/game_controller.h"
 #include "library/catalogue_port.h"
+#include "library/print_layout.h"
 #include "settings/settings.h"
 #include "skin/skin_view.h"
 #include "ui/qt_event_pump.h"
@@ -54,6 +55,8 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
   std::function<void()> onSamples, onOptions, onOpen, onSave, onPrint, onPrinterSetup,
       onHallOfFame;
   std::function<void(const QString& page)> onHelp;
+  // The chooser's "&Drucken", with the dialog as the print dialog's parent.
+  std::function<void(QWidget* parent, const std::vector<PrintListEntry>& entries)> onPrintList;
   // The window moved (the status window follows a docked one).
   std::function<void(const QPoint& topLeft)> onMoved;
   // The window has closed: the program ends.
