@@ -192,21 +192,26 @@ QImage Stage(int w, int h) {
   return image;
 }
 
+// A large bold italic serif line in gold with a dark shadow, centred in `r`.
+void GoldenTitle(QPainter& p, const QRect& r, int pixelSize, const QString& text) {
+  QFont title("Liberation Serif");
+  title.setBold(true);
+  title.setItalic(true);
+  title.setPixelSize(pixelSize);
+  p.setFont(title);
+  p.setPen(QColor(40, 20, 0));
+  p.drawText(r.translated(2, 2), Qt::AlignCenter, text);
+  p.setPen(QColor(255, 214, 90));
+  p.drawText(r, Qt::AlignCenter, text);
+}
+
 }  // namespace
 
 QImage HallOfFamePicture(int lineHeight) {
   QImage image = Stage(640, 520);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  QFont title("Liberation Serif");
-  title.setBold(true);
-  title.setItalic(true);
-  title.setPixelSize(46);
-  p.setFont(title);
-  p.setPen(QColor(40, 20, 0));
-  p.drawText(QRect(2, 26, 640, 60), Qt::AlignCenter, "Hall of Fame");
-  p.setPen(QColor(255, 214, 90));
-  p.drawText(QRect(0, 24, 640, 60), Qt::AlignCenter, "Hall of Fame");
+  GoldenTitle(p, QRect(0, 24, 640, 60), 46, "Hall of Fame");
   for (int i = 0; i < 5; ++i) {
     Star(p, QPointF(120 + i * 100, 92), i == 2 ? 9 : 6, i == 2 ? 4 : 2.6, QColor(255, 214, 90, 200));
   }
@@ -251,15 +256,7 @@ QImage EndGamePicture() {
     p.restore();
   }
   Star(p, QPointF(250, 70), 34, 14, QColor(255, 214, 90));
-  QFont title("Liberation Serif");
-  title.setBold(true);
-  title.setItalic(true);
-  title.setPixelSize(44);
-  p.setFont(title);
-  p.setPen(QColor(40, 20, 0));
-  p.drawText(QRect(2, 112, 500, 60), Qt::AlignCenter, "Geschafft!");
-  p.setPen(QColor(255, 214, 90));
-  p.drawText(QRect(0, 110, 500, 60), Qt::AlignCenter, "Geschafft!");
+  GoldenTitle(p, QRect(0, 110, 500, 60), 44, "Geschafft!");
   QFont text("Liberation Sans");
   text.setPixelSize(16);
   p.setFont(text);
