@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   TSudokuMainForm form(settings, options, &hallOfFame);
   if (!form.SkinUsable()) return 1;
   hallOfFame.SetParent(&form);
-  hallOfFame.onEntered = [&form] { form.CommandStatesChanged(); };
+  hallOfFame.onEntered = [&form] { form.RefreshHallOfFameCommand(); };
   form.onHallOfFame = [&] {
     hallOfFame.ShowHallOfFame(PuzzleIdOf(form.Game().CurrentBoard().Name()));
   };

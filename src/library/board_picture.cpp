@@ -7,16 +7,11 @@
 
 #include "base/cp1252.h"
 #include "base/texts.h"
+#include "base/mul_div.h"
 #include "model/digit_set.h"
 
 namespace sudoku {
 namespace {
-
-// Multiply, then divide rounding to the nearest, halves away from zero.
-int MulDiv(int a, int b, int c) {
-  const long long p = static_cast<long long>(a) * b;
-  return static_cast<int>((p >= 0 ? p + c / 2 : p - c / 2) / c);
-}
 
 struct Layout {
   int side;        // of the design square

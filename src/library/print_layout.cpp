@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <cstdlib>
 
 #include "model/puzzle_string.h"
 #include "solve/solver.h"
@@ -24,15 +22,6 @@ void PrintOptions::ChooseMode(int newMode) {
 void PrintOptions::ChoosePerPage(int count) {
   perPage = count;
   perPageRaised = false;
-}
-
-int MulDiv(int value, int numerator, int denominator) {
-  if (denominator == 0) return -1;
-  const int64_t product = static_cast<int64_t>(value) * numerator;
-  const int64_t half = std::llabs(denominator) / 2;
-  const bool negative = (product < 0) != (denominator < 0);
-  const int64_t magnitude = (std::llabs(product) + half) / std::llabs(denominator);
-  return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
 bool BoardHasEntries(const BoardRecord& board) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/mul_div.h"
 #include "model/board.h"
 
 namespace sudoku {
@@ -40,9 +41,6 @@ struct PrintedBoard {
   int left = 0, top = 0, size = 0;
   BoardRecord board;
 };
-
-// Multiply, then divide, rounding half away from zero.
-int MulDiv(int value, int numerator, int denominator);
 
 // A cell that is not a given holds digits.
 bool BoardHasEntries(const BoardRecord& board);

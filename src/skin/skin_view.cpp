@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "base/mul_div.h"
 #include "base/texts.h"
 #include "game/time_format.h"
 #include "model/digit_set.h"
@@ -17,12 +18,6 @@ std::optional<QByteArray> ReadResource(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
   return f.readAll();
-}
-
-// Multiply, then divide rounding to the nearest, halves away from zero.
-int MulDiv(int a, int b, int c) {
-  const long long p = static_cast<long long>(a) * b;
-  return static_cast<int>((p >= 0 ? p + c / 2 : p - c / 2) / c);
 }
 
 // The board is designed at 96 pixels per inch.

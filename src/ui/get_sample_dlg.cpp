@@ -255,7 +255,10 @@ std::string TGetSampleDlg::ChosenPuzzle() const { return Variant(list_->currentR
 
 std::string TGetSampleDlg::ChosenNumber() const {
   const int i = list_->currentRow();
-  if (i < 0) return {};
+  return i < 0 ? std::string() : Number(i);
+}
+
+std::string TGetSampleDlg::Number(int i) const {
   return SampleNumber(i + 1, Transformation(), Shift()).substr(0, 15);
 }
 
@@ -263,7 +266,7 @@ std::vector<PrintListEntry> TGetSampleDlg::SelectedForPrint() const {
   std::vector<PrintListEntry> entries;
   for (int i = 0; i < list_->count(); ++i) {
     if (!list_->item(i)->isSelected()) continue;
-    entries.push_back({Variant(i), SampleNumber(i + 1, Transformation(), Shift()).substr(0, 15)});
+    entries.push_back({Variant(i), Number(i)});
   }
   return entries;
 }

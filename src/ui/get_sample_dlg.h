@@ -43,8 +43,9 @@ class TGetSampleDlg : public TOKCancelDlg {
   // The focused item's variant and its puzzle number; empty without a focused item.
   std::string ChosenPuzzle() const;
   std::string ChosenNumber() const;
-  // The variant of item i as the sliders show it.
+  // The variant of item i as the sliders show it, and its puzzle number (at most 15 characters).
   std::string Variant(int i) const;
+  std::string Number(int i) const;
   // The selected items in list order, as the sliders show them.
   std::vector<PrintListEntry> SelectedForPrint() const;
 

@@ -18,17 +18,18 @@ namespace sudoku {
 
 // ---- The switch ----
 
-TPictureSwitch::TPictureSwitch(QWidget* parent) : QAbstractButton(parent) {
+TPictureSwitch::TPictureSwitch(QWidget* parent)
+    : QAbstractButton(parent), off_(SwitchPicture(false)), on_(SwitchPicture(true)) {
   setCheckable(true);
   setFocusPolicy(Qt::NoFocus);
   setCursor(Qt::PointingHandCursor);
   resize(sizeHint());
 }
 
-QSize TPictureSwitch::sizeHint() const { return SwitchPicture(false).size(); }
+QSize TPictureSwitch::sizeHint() const { return off_.size(); }
 
 void TPictureSwitch::paintEvent(QPaintEvent*) {
-  QPainter(this).drawImage(0, 0, SwitchPicture(isChecked() || isDown()));
+  QPainter(this).drawImage(0, 0, isChecked() || isDown() ? on_ : off_);
 }
 
 // ---- The picture dialog ----

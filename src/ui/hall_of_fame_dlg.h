@@ -25,6 +25,9 @@ class TPictureSwitch : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QImage off_, on_;
 };
 
 // A frameless, screen-centred dialog whose client area is a picture; Enter anywhere works the

@@ -410,6 +410,7 @@ void TSudokuMainForm::ShowErrorId(int id) {
 
 void TSudokuMainForm::UpdateGameNumber() {
   if (status_) status_->UpdateGameNumber(QString::fromStdString(game_->CurrentBoard().Name()));
+  RefreshHallOfFameCommand();
 }
 
 void TSudokuMainForm::AnimateStarted(bool on) {
@@ -459,7 +460,11 @@ void TSudokuMainForm::CommandStatesChanged() {
   Action("Action_Edit_Copy")->setEnabled(s.copy);
   Action("Action_Edit_Paste")->setEnabled(s.paste);
   for (QAction* a : fillDirectionEntries_) a->setEnabled(s.fillDirection);
-  Action("Action_Files_HallOfFame")->setEnabled(game_->HallOfFameAvailable());
+}
+
+void TSudokuMainForm::RefreshHallOfFameCommand() {
+  // Asks the settings store: done when the puzzle number changes, not on every state change.
+  if (QAction* a = Action("Action_Files_HallOfFame")) a->setEnabled(game_->HallOfFameAvailable());
 }
 
 // ---- Clipboard and settings ----

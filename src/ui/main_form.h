@@ -86,6 +86,8 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
   void SetInputModeFrame(int frame) override;
   void SetSmileyFrame(int frame) override;
   void CommandStatesChanged() override;
+  // The hall-of-fame command applies when the current puzzle has a table.
+  void RefreshHallOfFameCommand();
   bool AskYesNo(int textId) override;
   bool AskOkCancel(int textId) override;
 

@@ -100,10 +100,9 @@ void TPrintOptionsPanel::Show() {
 
 Printing::Printing(const QString& version, const bool& invNumBlock)
     : docName_("Sudoku v" + version),
-      invNumBlock_(invNumBlock),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+      invNumBlock_(invNumBlock) {
   askPrint = [this](QWidget* parent, TPrintOptionsPanel& panel) {
-    QPrintDialog dialog(printer_.get(), parent);
+    QPrintDialog dialog(&Printer(), parent);
     dialog.setWindowTitle("Drucken");
     dialog.setOptionTabs({&panel});
     // The print options are the point of this dialog: open its options part on their page.
@@ -133,30 +132,37 @@ Printing::Printing(const QString& version, const bool& invNumBlock)
 
 Printing::~Printing() = default;
 
+QPrinter& Printing::Printer() {
+  // Made on first use: finding the printers can take a while, and most runs never print.
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
 void Printing::PrintGame(QWidget* parent, const BoardRecord& board) {
   options_.boardHasEntries = BoardHasEntries(board);
   TPrintOptionsPanel panel(nullptr, TPrintOptionsPanel::Kind::Game, options_);
   if (!askPrint(parent, panel)) return;
-  Render(parent, PlanGamePrint(board, options_, printer_->width(), printer_->height()));
+  Render(parent, PlanGamePrint(board, options_, Printer().width(), Printer().height()));
 }
 
 void Printing::PrintList(QWidget* parent, const std::vector<PrintListEntry>& entries) {
   TPrintOptionsPanel panel(nullptr, TPrintOptionsPanel::Kind::List, options_);
   if (!askPrint(parent, panel)) return;
-  Render(parent, PlanListPrint(entries, options_, printer_->width(), printer_->height()));
+  Render(parent, PlanListPrint(entries, options_, Printer().width(), Printer().height()));
 }
 
 void Printing::PrinterSetup(QWidget* parent) {
-  QPageSetupDialog dialog(printer_.get(), parent);
+  QPageSetupDialog dialog(&Printer(), parent);
   dialog.setWindowTitle("Drucker einrichten");
   dialog.exec();
 }
 
 void Printing::Render(QWidget* parent, const std::vector<PrintedBoard>& boards) {
   if (boards.empty()) return;
-  printer_->setDocName(docName_);
+  QPrinter& printer = Printer();
+  printer.setDocName(docName_);
   QPainter painter;
-  if (!painter.begin(printer_.get())) {
+  if (!painter.begin(&printer)) {
     QMessageBox::warning(parent, "Drucken",
                          "Der Druck konnte nicht begonnen werden. Bitte den Drucker oder die "
                          "Ausgabedatei prüfen.");
@@ -164,7 +170,7 @@ void Printing::Render(QWidget* parent, const std::vector<PrintedBoard>& boards) 
   }
   int page = 0;
   for (const PrintedBoard& b : boards) {
-    for (; page < b.page; ++page) printer_->newPage();
+    for (; page < b.page; ++page) printer.newPage();
     DrawBoardPicture(painter, b.size, b.size, true, b.board, options_.ColorDepth(), b.top, b.left,
                      invNumBlock_);
   }

@@ -44,7 +44,8 @@ class Printing {
   ~Printing();
 
   PrintOptions& Options() { return options_; }
-  QPrinter& Printer() { return *printer_; }
+  // The printer and its setup, kept for the run.
+  QPrinter& Printer();
 
   void PrintGame(QWidget* parent, const BoardRecord& board);
   void PrintList(QWidget* parent, const std::vector<PrintListEntry>& entries);
