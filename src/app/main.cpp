@@ -5,7 +5,6 @@
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -54,11 +53,7 @@ int main(int argc, char** argv) {
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     app.installTranslator(&qtTexts);
   }
-  QFont::insertSubstitutions("Arial Black", {"Lato Black", "Lato"});
-  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-  QFont::insertSubstitution("Times New Roman", "Liberation Serif");
-  // The windows and dialogs are laid out for this font.
-  QApplication::setFont(QFont("MS Sans Serif", 8));
+  UseProgramFonts();
 
   RegisterBuiltinSkin();
   QtSettingsStore store;
@@ -96,6 +91,7 @@ int main(int argc, char** argv) {
     if (options.dockingStateWnd) stateWnd.MoveDocked(topLeft);
   };
   form.onBringToFront = [&](bool front) { stateWnd.SetStayOnTop(front); };
+  form.onMinimised = [&](bool minimised) { stateWnd.FollowMinimised(minimised); };
   // The status and options windows must not keep the program alive.
   form.onClosed = [] { QCoreApplication::quit(); };
   instance.onComeToFront = [&form] { form.BringToFront(); };

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "base/texts.h"
 #include "skin/skin_modules.h"
@@ -20,6 +21,7 @@
 #include "ui/help_art.h"
 #include "ui/help_texts.h"
 #include "ui/program_art.h"
+#include "ui/state_wnd.h"
 
 namespace sudoku {
 namespace {
@@ -129,11 +131,13 @@ class ClickLabel : public QLabel {
   std::function<void()> click_;
 };
 
-// The skin's whole window, dimmed, as the ground on which its parts are shown.
+// The skin's whole window, dimmed, as the ground on which its parts are shown, with a margin
+// on each side for the parts' numbers and the lines from each number to its part.
 class SkinMap : public QWidget {
  public:
-  SkinMap(QWidget* parent, const QImage& skin, const QSize& size) : QWidget(parent) {
-    resize(size);
+  SkinMap(QWidget* parent, const QImage& skin, const QSize& size, int margin)
+      : QWidget(parent), margin_(margin) {
+    resize(size.width() + 2 * margin, size.height());
     QImage dimmed = skin;
     QPainter p(&dimmed);
     p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
@@ -141,44 +145,48 @@ class SkinMap : public QWidget {
     p.end();
     ground_ = dimmed.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   }
+  void AddLeader(const QLineF& line) { leaders_.push_back(line); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.drawImage(0, 0, ground_);
+    p.drawImage(margin_, 0, ground_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(122, 82, 0), 1.5));
+    for (const QLineF& line : leaders_) p.drawLine(line);
   }
 
  private:
+  int margin_;
   QImage ground_;
+  std::vector<QLineF> leaders_;
 };
+
+// Vertical places for labels of height `h` that want to stand at `wanted` (top edges) in a
+// column from 0 to `bottom`: as near as possible, 2 pixels apart at least, in the same order.
+std::vector<int> SpreadLabels(const std::vector<int>& wanted, int h, int bottom) {
+  std::vector<size_t> order(wanted.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return wanted[a] < wanted[b]; });
+  std::vector<int> top(wanted.size());
+  int next = 0;
+  for (size_t i : order) {
+    top[i] = std::max(wanted[i], next);
+    next = top[i] + h + 2;
+  }
+  int last = bottom;
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    top[*it] = std::max(0, std::min(top[*it], last - h));
+    last = top[*it] - 2;
+  }
+  return top;
+}
 
 // An image scaled to fit into `box`, keeping its proportions; never enlarged.
 QSize FitInto(const QSize& image, const QSize& box) {
   if (image.width() <= box.width() && image.height() <= box.height()) return image;
   return image.scaled(box, Qt::KeepAspectRatio);
-}
-
-// The status window's two-coloured text, white over purple one pixel lower right.
-void Embossed(QWidget* parent, const QRect& place, Qt::Alignment align, const QString& text) {
-  QFont font("MS Sans Serif");
-  font.setPointSize(8);
-  const QColor colours[2] = {Qt::white, kPurple};
-  QLabel* labels[2];
-  for (int i = 0; i < 2; ++i) {
-    labels[i] = new QLabel(text, parent);
-    labels[i]->setFont(font);
-    labels[i]->setAlignment(align | Qt::AlignVCenter);
-    labels[i]->setGeometry(place.translated(i, i));
-    SetTextColour(labels[i], colours[i]);
-  }
-  labels[0]->raise();
-}
-
-QFrame* Bevel(QWidget* parent, const QRect& place) {
-  auto* bevel = new QFrame(parent);
-  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  bevel->setGeometry(place);
-  return bevel;
 }
 
 }  // namespace
@@ -419,24 +427,43 @@ QTabWidget* THelpDlg::InnerPages(QWidget* page, const char* name, const QRect& p
 }
 
 void THelpDlg::BuildGuiPage(QWidget* page) {
-  // The whole window of the program's own skin, dimmed, with its eight parts lit on it.
+  // The whole window of the program's own skin, dimmed, with its eight parts lit on it; each
+  // part's number stands in the margin beside it, never on a part, joined to it by a line.
+  std::array<ClickLabel*, kGuiPartCount> numbers{};
+  int margin = 0;
+  for (int part = 0; part < kGuiPartCount; ++part) {
+    const QString caption = QString("&%1:").arg(part + 1);
+    auto* number = new ClickLabel(MnemonicHtml(caption), page, [this, part] { ShowGuiPart(part); });
+    number->setObjectName(QString("Label_GUI_%1").arg(part + 1));
+    number->setProperty("tag", part);
+    number->setProperty("caption", caption);
+    number->setFont(Font(8, true));
+    number->setAlignment(Qt::AlignCenter);
+    number->setStyleSheet(
+        "QLabel { background-color: #ffd24a; color: #2a0a2a; border: 1px solid #7a5200;"
+        " border-radius: 3px; }");
+    number->resize(number->sizeHint() + QSize(6, 0));
+    margin = std::max(margin, number->width() + 8);
+    numbers[static_cast<size_t>(part)] = number;
+  }
   const QImage skinPicture = SkinPicture(*programSkin_);
-  const QSize mapSize = skinPicture.isNull()
-                            ? QSize(392, 268)
-                            : skinPicture.size().scaled(QSize(392, 268), Qt::KeepAspectRatio);
-  auto* map = new SkinMap(page, skinPicture, mapSize);
+  const QSize room(420 - 2 * margin, 268);
+  const QSize pictureSize =
+      skinPicture.isNull() ? room : skinPicture.size().scaled(room, Qt::KeepAspectRatio);
+  auto* map = new SkinMap(page, skinPicture, pictureSize, margin);
   map->setObjectName("Image_GUI_Map");
   map->move(kMargin, kBodyTop + 2);
-  const double scale = skinPicture.isNull() ? 1.0 : double(mapSize.width()) / skinPicture.width();
-  std::array<QRect, 8> places;
+  const double scale =
+      skinPicture.isNull() ? 1.0 : double(pictureSize.width()) / skinPicture.width();
+  std::array<QRect, kGuiPartCount> places;
   for (int part = 0; part < kGuiPartCount; ++part) {
     const QRect r = GuiPartRect(*programSkin_, part);
-    QRect place(static_cast<int>(std::lround(r.x() * scale)),
+    QRect place(margin + static_cast<int>(std::lround(r.x() * scale)),
                 static_cast<int>(std::lround(r.y() * scale)),
                 std::max(8, static_cast<int>(std::lround(r.width() * scale))),
                 std::max(8, static_cast<int>(std::lround(r.height() * scale))));
-    // A part that the skin lacks still gets a place, at the map's right edge.
-    if (r.isEmpty()) place = QRect(mapSize.width() - 30, 4 + part * 32, 26, 26);
+    // A part that the skin lacks still gets a place, at the picture's right edge.
+    if (r.isEmpty()) place = QRect(margin + pictureSize.width() - 30, 4 + part * 32, 26, 26);
     places[static_cast<size_t>(part)] = place;
     auto* picture = new HelpPicture(map, GuiPartPicture(*programSkin_, part), kGuiPartPictureId + part);
     picture->setObjectName(QString("Image_GUI_%1").arg(part));
@@ -447,26 +474,34 @@ void THelpDlg::BuildGuiPage(QWidget* page) {
     });
     guiImages_[static_cast<size_t>(part)] = picture;
   }
-  for (int part = 0; part < kGuiPartCount; ++part) {
-    const QString caption = QString("&%1:").arg(part + 1);
-    auto* number = new ClickLabel(MnemonicHtml(caption), map, [this, part] { ShowGuiPart(part); });
-    number->setObjectName(QString("Label_GUI_%1").arg(part + 1));
-    number->setProperty("tag", part);
-    number->setProperty("caption", caption);
-    number->setFont(Font(8, true));
-    number->setAlignment(Qt::AlignCenter);
-    number->setStyleSheet(
-        "QLabel { background-color: #ffd24a; color: #2a0a2a; border: 1px solid #7a5200;"
-        " border-radius: 3px; }");
-    number->resize(number->sizeHint() + QSize(6, 0));
-    const QRect& place = places[static_cast<size_t>(part)];
-    // On the part's top left corner, half outside, so that it hides little of the part.
-    number->move(
-        std::clamp(place.left() - number->width() / 2, 0, mapSize.width() - number->width()),
-        std::clamp(place.top() - number->height() / 2, 0, mapSize.height() - number->height()));
-    number->raise();
+  // Each number goes to the margin on its part's side, level with the part's middle as far as
+  // the other numbers there leave room.
+  for (const bool right : {false, true}) {
+    std::vector<int> parts, wanted;
+    for (int part = 0; part < kGuiPartCount; ++part) {
+      const QRect& place = places[static_cast<size_t>(part)];
+      if ((place.center().x() > map->width() / 2) != right) continue;
+      parts.push_back(part);
+      wanted.push_back(place.center().y() - numbers[static_cast<size_t>(part)]->height() / 2);
+    }
+    if (parts.empty()) continue;
+    const int h = numbers[static_cast<size_t>(parts[0])]->height();
+    const std::vector<int> tops = SpreadLabels(wanted, h, map->height());
+    for (size_t i = 0; i < parts.size(); ++i) {
+      ClickLabel* number = numbers[static_cast<size_t>(parts[i])];
+      const QRect& place = places[static_cast<size_t>(parts[i])];
+      number->setParent(map);
+      number->move(right ? map->width() - number->width() : 0, tops[i]);
+      number->show();
+      const QPointF from(right ? number->x() : number->x() + number->width(),
+                         number->y() + number->height() / 2.0);
+      const QPointF to(right ? place.right() + 1 : place.left(),
+                       std::clamp(from.y(), double(place.top()), double(place.bottom())));
+      map->AddLeader(QLineF(from, to));
+      number->raise();
+    }
   }
-  const int textLeft = kMargin + mapSize.width() + 14;
+  const int textLeft = kMargin + map->width() + 14;
   AddText(page, QRect(textLeft, kBodyTop, kPageWidth - kMargin - textLeft, 268), GuiIntroText());
   pageControlGui_ = InnerPages(page, "PageControl_GUI", QRect(kMargin, 318, 601, 166),
                                kGuiPageCaptions.data(), 8, GuiPartText);
@@ -530,13 +565,14 @@ void THelpDlg::BuildStateLinePage(QWidget* page) {
   bar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   bar->setLineWidth(2);
   bar->setGeometry(kBarLeft, kBarTop, kTextWidth + 246, 34);
-  Bevel(bar, QRect(6, 6, kTextWidth, 22));
-  Embossed(bar, QRect(9, 9, kTextWidth - 9, 13), Qt::AlignLeft,
-           QString::fromStdString(Text(1058) + " " + Text(1062)));
+  QLabel* labels[2];
+  StatusBevel(bar, QRect(6, 6, kTextWidth, 22));
+  StatusText(bar, labels, QRect(9, 9, kTextWidth - 9, 13), Qt::AlignLeft,
+             QString::fromStdString(Text(1058) + " " + Text(1062)));
   const int numberLeft = 6 + kTextWidth + 3;
-  Bevel(bar, QRect(numberLeft, 6, 130, 22));
-  Embossed(bar, QRect(numberLeft + 2, 9, 125, 13), Qt::AlignHCenter,
-           QString::fromStdString(FormatText(1069, "12.3.4")));
+  StatusBevel(bar, QRect(numberLeft, 6, 130, 22));
+  StatusText(bar, labels, QRect(numberLeft + 2, 9, 125, 13), Qt::AlignHCenter,
+             QString::fromStdString(FormatText(1069, "12.3.4")));
   const int picturesLeft = numberLeft + 133;
   const QList<QImage> frames[4] = {GameRunningFrames(), CalculationFrames(), InputModeFrames(),
                                    SmileyFrames()};

@@ -30,6 +30,45 @@ constexpr int kBlinkMs = 500;
 // The hit codes that act on release (the rest act on press).
 bool ActsOnRelease(int code) { return (code >= 0 && code <= 26) || code == 126 || code == 127; }
 
+// The digit that a keypad key carries by its place on the keypad, whatever NumLock and Shift
+// made of it; -1 for other keys. The place comes from the key symbol (X11 keysym), else from
+// the key code the X server and Wayland give the keypad's keys.
+int KeypadDigit(const QKeyEvent& e) {
+  const quint32 sym = e.nativeVirtualKey();
+  if (sym >= 0xffb0 && sym <= 0xffb9) return static_cast<int>(sym - 0xffb0);  // XK_KP_0 to 9
+  switch (sym) {
+    case 0xff9e:
+      return 0;  // XK_KP_Insert
+    case 0xff9c:
+      return 1;  // XK_KP_End
+    case 0xff99:
+      return 2;  // XK_KP_Down
+    case 0xff9b:
+      return 3;  // XK_KP_Next
+    case 0xff96:
+      return 4;  // XK_KP_Left
+    case 0xff9d:
+      return 5;  // XK_KP_Begin
+    case 0xff98:
+      return 6;  // XK_KP_Right
+    case 0xff95:
+      return 7;  // XK_KP_Home
+    case 0xff97:
+      return 8;  // XK_KP_Up
+    case 0xff9a:
+      return 9;  // XK_KP_Prior
+    default:
+      break;
+  }
+  static const bool evdevCodes = QGuiApplication::platformName() == "xcb" ||
+                                 QGuiApplication::platformName().startsWith("wayland");
+  if (!evdevCodes || !(e.modifiers() & Qt::KeypadModifier)) return -1;
+  static const std::map<quint32, int> kCodes = {{79, 7}, {80, 8}, {81, 9}, {83, 4}, {84, 5},
+                                                {85, 6}, {87, 1}, {88, 2}, {89, 3}, {90, 0}};
+  const auto digit = kCodes.find(e.nativeScanCode());
+  return digit == kCodes.end() ? -1 : digit->second;
+}
+
 }  // namespace
 
 TSudokuMainForm::TSudokuMainForm(Settings& settings, StartupSettings& options,
@@ -92,11 +131,11 @@ void TSudokuMainForm::FormCreate() {
   RestoreLastGame();
 }
 
-bool TSudokuMainForm::ChangeSkin(const QString& fileName) {
-  const SkinLoad load = LoadSkin(skin_, skinDirectory_, fileName,
-                                 settings_, [this](const QString& text) {
-                                   QMessageBox::critical(this, "Sudoku", text);
-                                 });
+bool TSudokuMainForm::ChangeSkin(const QString& fileName, QWidget* messageParent) {
+  QWidget* parent = messageParent ? messageParent : this;
+  const SkinLoad load =
+      LoadSkin(skin_, skinDirectory_, fileName, settings_,
+               [parent](const QString& text) { QMessageBox::critical(parent, "Sudoku", text); });
   if (load.fatal) {
     skinUsable_ = false;
     return false;
@@ -178,6 +217,15 @@ void TSudokuMainForm::moveEvent(QMoveEvent* event) {
   if (game_->Has(gfReady) && onMoved) onMoved(pos());
 }
 
+void TSudokuMainForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !onMinimised) return;
+  const bool minimised = isMinimized();
+  const bool was =
+      static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMinimized);
+  if (minimised != was) onMinimised(minimised);
+}
+
 // ---- Input ----
 
 void TSudokuMainForm::HookEvent(QObject*, QEvent* event, bool& handled) {
@@ -191,6 +239,10 @@ void TSudokuMainForm::HookEvent(QObject*, QEvent* event, bool& handled) {
     case QEvent::FocusOut:
     case QEvent::WindowDeactivate:
       mouseDown_ = false;
+      break;
+    case QEvent::WindowActivate:
+      // Key releases that went to another window are lost: ask the platform for the keys held.
+      FollowModifiers(QGuiApplication::queryKeyboardModifiers());
       break;
     case QEvent::KeyPress:
       handled = KeyPress(static_cast<QKeyEvent*>(event));
@@ -318,25 +370,23 @@ void TSudokuMainForm::ShowMenuUnder(QMenu* menu, int button) {
 
 bool TSudokuMainForm::KeyPress(QKeyEvent* e) {
   const int key = e->key();
-  const bool keypad = e->modifiers() & Qt::KeypadModifier;
-  // X11 reports NumLock as modifier Mod2 in the native state.
-  const bool numLock = (e->nativeModifiers() & 0x10) != 0;
   if (key == Qt::Key_Shift || key == Qt::Key_Control) {
     (key == Qt::Key_Shift ? shift_ : control_) = true;
     game_->SetModifiers(shift_, control_);
     return true;
   }
-  // Shift with a keypad digit arrives as the key's other meaning while NumLock is on.
-  static const std::map<int, int> kKeypadDigit = {
-      {Qt::Key_End, 1},  {Qt::Key_Down, 2},  {Qt::Key_PageDown, 3}, {Qt::Key_Left, 4},
-      {Qt::Key_Clear, 5}, {Qt::Key_Right, 6}, {Qt::Key_Home, 7},     {Qt::Key_Up, 8},
-      {Qt::Key_PageUp, 9}};
-  if (keypad && numLock && !shift_) {
-    auto digit = kKeypadDigit.find(key);
-    if (digit != kKeypadDigit.end()) {
-      TypeDigit(*game_, digit->second, true, control_);
-      return true;
-    }
+  // Shift or Control may have gone up while another window had the focus.
+  FollowModifiers(e->modifiers());
+  const bool keypad = e->modifiers() & Qt::KeypadModifier;
+  // X11 reports NumLock as modifier Mod2 in the native state.
+  const bool numLock = (e->nativeModifiers() & 0x10) != 0;
+  // A keypad digit key that arrives as its navigation key while NumLock is on was pressed with
+  // Shift (X11 holds Shift, Windows reports it released): it sets the digit.
+  const int padDigit = KeypadDigit(*e);
+  const bool digitKey = key >= Qt::Key_0 && key <= Qt::Key_9;
+  if (padDigit >= 1 && !digitKey && (shift_ || numLock)) {
+    TypeDigit(*game_, padDigit, true, control_);
+    return true;
   }
   switch (key) {
     case Qt::Key_Left: MoveCursor(*game_, -1, 0); return true;
@@ -382,6 +432,15 @@ bool TSudokuMainForm::KeyRelease(QKeyEvent* e) {
   (e->key() == Qt::Key_Shift ? shift_ : control_) = false;
   game_->SetModifiers(shift_, control_);
   return true;
+}
+
+void TSudokuMainForm::FollowModifiers(Qt::KeyboardModifiers modifiers) {
+  const bool shift = (modifiers & Qt::ShiftModifier) != 0;
+  const bool control = (modifiers & Qt::ControlModifier) != 0;
+  if (shift == shift_ && control == control_) return;
+  shift_ = shift;
+  control_ = control;
+  game_->SetModifiers(shift_, control_);
 }
 
 // ---- What the game reports ----

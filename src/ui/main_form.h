@@ -38,8 +38,9 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
   void SetStatusLine(StatusLine* status) { status_ = status; }
   // A second start of the program asks the running one to come to the front.
   void BringToFront();
-  // Applies the skin and re-shapes the window; false (after the fallback) when it failed.
-  bool ChangeSkin(const QString& fileName);
+  // Applies the skin and re-shapes the window; false (after the fallback) when it failed. A
+  // failure is reported over `messageParent`, the main window when none is given.
+  bool ChangeSkin(const QString& fileName, QWidget* messageParent = nullptr);
   // Where the skin modules are: beside the program.
   QString SkinDirectory() const { return skinDirectory_; }
   void SetSkinDirectory(const QString& directory) { skinDirectory_ = directory; }
@@ -59,6 +60,8 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
   std::function<void(QWidget* parent, const std::vector<PrintListEntry>& entries)> onPrintList;
   // The window moved (the status window follows a docked one).
   std::function<void(const QPoint& topLeft)> onMoved;
+  // The window was minimised (true) or came back from its button (false).
+  std::function<void(bool minimised)> onMinimised;
   // The window has closed: the program ends.
   std::function<void()> onClosed;
   // Before and after the window comes to the front at another start's request.
@@ -108,6 +111,7 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void FormCreate();
@@ -120,6 +124,8 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
   bool MouseEvent(QEvent* event);
   bool KeyPress(QKeyEvent* event);
   bool KeyRelease(QKeyEvent* event);
+  // The Shift and Control flags as the platform reports the keys held.
+  void FollowModifiers(Qt::KeyboardModifiers modifiers);
   void UpdatePressed(int code);
   void KeyTimerTick();
   void ShowMenuUnder(QMenu* menu, int button);

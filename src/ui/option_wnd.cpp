@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
@@ -32,13 +33,25 @@ class SkinItemDelegate : public QStyledItemDelegate {
     }
     p->fillRect(option.rect, back);
     p->setPen(text);
-    p->drawText(option.rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                index.data().toString());
+    const QRect place = option.rect.adjusted(2, 0, -2, 0);
+    // A long name ends in an ellipsis; its entry's tool tip has it whole.
+    p->drawText(
+        place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, place.width()));
   }
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    return QSize(QStyledItemDelegate::sizeHint(option, index).width(), 19);
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+    return QSize(0, 19);
   }
 };
+
+// Narrows a caption's letters as far as needed (within reason) to fit its control.
+void FitCaption(QAbstractButton* button) {
+  QFont font = button->font();
+  for (int stretch = 99; stretch >= 85 && button->sizeHint().width() > button->width(); --stretch) {
+    font.setStretch(stretch);
+    button->setFont(font);
+  }
+}
 
 QWidget* Panel(QWidget* parent, const QRect& place, const QString& name) {
   auto* panel = new QWidget(parent);
@@ -108,7 +121,7 @@ TOptionWnd::TOptionWnd(TSudokuMainForm& main, Settings& settings, StartupSetting
   for (int level = 0; level < 3; ++level) {
     warning_[level] = new QRadioButton(warningCaptions[level], warnings);
     warning_[level]->setObjectName(QString("RadioButton_WarningLevel%1").arg(level));
-    warning_[level]->setGeometry(8, 4 + level * 18, 190, 17);
+    warning_[level]->setGeometry(8, 4 + level * 18, 192, 17);
     hint(warning_[level], warningHints[level]);
     group->addButton(warning_[level], level);
   }
@@ -121,13 +134,13 @@ TOptionWnd::TOptionWnd(TSudokuMainForm& main, Settings& settings, StartupSetting
   auto* stateWnd = Panel(left, QRect(2, 131, 200, 40), "Panel_AutostartStateWnd");
   autostart_ = new QCheckBox("Statusfenster an&zeigen", stateWnd);
   autostart_->setObjectName("CheckBox_StateWndAutostart");
-  autostart_->setGeometry(8, 2, 190, 17);
+  autostart_->setGeometry(8, 2, 192, 17);
   hint(autostart_, "Blendet ein frei verschiebbares Fenster ein,\nin dem Zusatzinformationen "
                    "angezeigt werden.");
   connect(autostart_, &QCheckBox::clicked, this, [this] { StateWndShownChanged(); });
   docking_ = new QCheckBox("Statusfenster an&docken", stateWnd);
   docking_->setObjectName("CheckBox_StateWndDocking");
-  docking_->setGeometry(24, 20, 174, 17);
+  docking_->setGeometry(24, 20, 176, 17);
   hint(docking_, "Statusfenster verschiebt sich zusammen mit dem\nHauptfenster und ist so an "
                  "dieses angedockt.");
   connect(docking_, &QCheckBox::clicked, this, [this](bool on) {
@@ -164,7 +177,7 @@ TOptionWnd::TOptionWnd(TSudokuMainForm& main, Settings& settings, StartupSetting
     QWidget* panel = Panel(left, QRect(2, b.top, 200, 22), b.panel);
     *b.box = new QCheckBox(QString::fromUtf8(b.caption), panel);
     (*b.box)->setObjectName(b.name);
-    (*b.box)->setGeometry(8, 2, 190, 17);
+    (*b.box)->setGeometry(8, 2, 192, 17);
     hint(panel, b.hint);
     hint(*b.box, b.hint);
   }
@@ -196,6 +209,7 @@ TOptionWnd::TOptionWnd(TSudokuMainForm& main, Settings& settings, StartupSetting
   skins_->setObjectName("ListBox_Skins");
   skins_->setGeometry(right_->rect());
   skins_->setItemDelegate(new SkinItemDelegate(skins_));
+  skins_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   skins_->installEventFilter(this);
   connect(skins_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { PickSkin(skins_->row(item)); });
@@ -211,6 +225,7 @@ TOptionWnd::TOptionWnd(TSudokuMainForm& main, Settings& settings, StartupSetting
   remember_->setChecked(options_.rememberWndPos);
   showHint_->setChecked(options_.globalShowHint);
   keypad_->setChecked(options_.showInvNumBlock);
+  for (QAbstractButton* button : left->findChildren<QAbstractButton*>()) FitCaption(button);
   ApplyHints();
   initialised_ = true;
 }
@@ -255,13 +270,23 @@ void TOptionWnd::ShowUnderButton() {
   show();
   raise();
   activateWindow();
+  skinButton_->setFocus();
 }
 
 void TOptionWnd::ShowSkinList() {
   skinList_.Refresh(main_.SkinDirectory());
   skins_->clear();
   skins_->addItem(T(1065));
-  for (int i = 0; i < skinList_.Count(); ++i) skins_->addItem(skinList_.At(i).Name);
+  // The room for a name beside the 2 pixels on each side, and the scroll bar of a long list.
+  int room = skins_->contentsRect().width() - 4;
+  if ((skinList_.Count() + 1) * 19 > skins_->contentsRect().height()) {
+    room -= skins_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, skins_);
+  }
+  for (int i = 0; i < skinList_.Count(); ++i) {
+    const QString& name = skinList_.At(i).Name;
+    skins_->addItem(name);
+    if (skins_->fontMetrics().horizontalAdvance(name) > room) skins_->item(i + 1)->setToolTip(name);
+  }
   const QString last =
       QString::fromStdString(settings_.ReadSettingString(setting::kLastSkinDLL, ""));
   if (last.isEmpty()) {
@@ -283,8 +308,10 @@ void TOptionWnd::PickSkin(int row) {
   if (row < 0 || row > skinList_.Count()) return;
   const QString file = row == 0 ? QString() : skinList_.At(row - 1).FileName;
   guard_ = true;  // an error box must not hide the window
-  const bool ok = main_.ChangeSkin(file);
+  const bool ok = main_.ChangeSkin(file, this);
   guard_ = false;
+  // The focus comes back here after an error box, so that leaving the window still hides it.
+  if (!ok && isVisible()) activateWindow();
   if (!ok) {
     skins_->setCurrentRow(0);
     QApplication::beep();
@@ -292,8 +319,11 @@ void TOptionWnd::PickSkin(int row) {
 }
 
 bool TOptionWnd::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == skins_ && event->type() == QEvent::FocusOut && right_->isVisible()) {
-    // The list goes again; the window keeps its place.
+  if (watched == skins_ && event->type() == QEvent::FocusOut && right_->isVisible() &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    // The focus went to another control of the window: the list goes again and the window keeps
+    // its place. A message box over the window leaves it.
     right_->hide();
     setFixedSize(kPanelWidth, 261);
   }

@@ -1,5 +1,6 @@
 #include "ui/program_art.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -36,6 +37,13 @@ void Glyph(QPainter& p, const QString& text, const QColor& colour, int pixelSize
 }
 
 }  // namespace
+
+void UseProgramFonts() {
+  QFont::insertSubstitutions("Arial Black", {"Lato Black", "Lato"});
+  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+  QApplication::setFont(QFont("MS Sans Serif", 8));
+}
 
 QImage BackgroundTile() {
   QImage tile(64, 64, QImage::Format_RGB32);

@@ -7,6 +7,10 @@
 
 namespace sudoku {
 
+// The fonts the windows are laid out for: the classic dialog font names on the fonts the program
+// needs, and 8 points for every window.
+void UseProgramFonts();
+
 // The background tile ("ImageBkgnd"): a soft paper texture that joins seamlessly.
 QImage BackgroundTile();
 

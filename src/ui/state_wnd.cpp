@@ -13,18 +13,16 @@
 #include "ui/program_art.h"
 
 namespace sudoku {
-namespace {
 
-QFrame* Bevel(QWidget* parent, const QRect& place) {
+QFrame* StatusBevel(QWidget* parent, const QRect& place) {
   auto* bevel = new QFrame(parent);
   bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   bevel->setGeometry(place);
   return bevel;
 }
 
-// Two labels, white and one pixel lower right purple: an embossed text.
-void Embossed(QWidget* parent, QLabel* (&labels)[2], const QRect& place, Qt::Alignment align,
-              const QString& text) {
+void StatusText(QWidget* parent, QLabel* (&labels)[2], const QRect& place, Qt::Alignment align,
+                const QString& text) {
   QFont font("MS Sans Serif");
   font.setPointSize(8);
   const QColor colours[2] = {Qt::white, QColor(128, 0, 128)};
@@ -38,10 +36,9 @@ void Embossed(QWidget* parent, QLabel* (&labels)[2], const QRect& place, Qt::Ali
     labels[i]->setPalette(palette);
     labels[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
   }
-  labels[0]->raise();
+  // The purple text reads in front; the white one behind it only lights its upper left edge.
+  labels[1]->raise();
 }
-
-}  // namespace
 
 TStateWnd::TStateWnd(TSudokuMainForm& main, Settings& settings, StartupSettings& options,
                      const QImage& background)
@@ -60,10 +57,10 @@ TStateWnd::TStateWnd(TSudokuMainForm& main, Settings& settings, StartupSettings&
   auto* client = new QWidget(panel);
   client->setGeometry(4, 4, 673, 26);
   (new TBackground(client))->SetBkgndImage(background);
-  Bevel(panel, QRect(6, 6, 435, 22));
-  Embossed(panel, lastAction_, QRect(9, 9, 426, 13), Qt::AlignLeft, "");
-  Bevel(panel, QRect(444, 6, 130, 22));
-  Embossed(panel, gameNumber_, QRect(446, 9, 125, 13), Qt::AlignHCenter, "Sudoku-Nr.: -----");
+  StatusBevel(panel, QRect(6, 6, 435, 22));
+  StatusText(panel, lastAction_, QRect(9, 9, 426, 13), Qt::AlignLeft, "");
+  StatusBevel(panel, QRect(444, 6, 130, 22));
+  StatusText(panel, gameNumber_, QRect(446, 9, 125, 13), Qt::AlignHCenter, "Sudoku-Nr.: -----");
   started_ = new AnimatedPicture(panel, GameRunningFrames());
   started_->setGeometry(577, 6, 22, 22);
   running_ = new AnimatedPicture(panel, CalculationFrames());
@@ -97,7 +94,6 @@ TStateWnd::TStateWnd(TSudokuMainForm& main, Settings& settings, StartupSettings&
   };
   hook_.SetWinControl(panel);
 
-  inputMode_->SetFrame(0);
   Place();
   if (options_.showStateWnd) show();
   started_->Animate(main_.Game().Has(gfClockRunning));
@@ -105,6 +101,9 @@ TStateWnd::TStateWnd(TSudokuMainForm& main, Settings& settings, StartupSettings&
   ShowLastAction(QString::fromStdString(Text(1057)));
   UpdateGameNumber(QString::fromStdString(main_.Game().CurrentBoard().Name()));
   main_.Game().UpdateWarningSmiley();
+  // The game may have been restored before this window existed: show its pictures as they are.
+  inputMode_->SetFrame(main_.Game().InputModeFrame());
+  smiley_->SetFrame(main_.Game().SmileyFrame());
   created_ = true;
 }
 
@@ -161,6 +160,15 @@ void TStateWnd::closeEvent(QCloseEvent* event) {
   if (!main_.isVisible()) return event->accept();
   event->ignore();
   main_.close();
+}
+
+void TStateWnd::FollowMinimised(bool minimised) {
+  // A tool window has no button of its own to come back from.
+  if (minimised) {
+    hide();
+  } else if (options_.showStateWnd) {
+    show();
+  }
 }
 
 void TStateWnd::SetStayOnTop(bool on) {

@@ -2,6 +2,7 @@
 // The status window: the last action or error, the puzzle number and four small pictures. It
 // stays on top, can be dragged by any point and docks to the main window.
 
+#include <QFrame>
 #include <QLabel>
 #include <QPoint>
 #include <QWidget>
@@ -14,6 +15,12 @@
 namespace sudoku {
 
 class TSudokuMainForm;
+
+// The status line's pieces, also shown by the help: a sunken frame, and a text embossed from
+// two labels, a white one at `place` behind a purple one a pixel lower right.
+QFrame* StatusBevel(QWidget* parent, const QRect& place);
+void StatusText(QWidget* parent, QLabel* (&labels)[2], const QRect& place, Qt::Alignment align,
+                const QString& text);
 
 class TStateWnd : public QWidget, public StatusLine {
  public:
@@ -31,6 +38,8 @@ class TStateWnd : public QWidget, public StatusLine {
 
   // Follows the main window: its corner plus the kept offset.
   void MoveDocked(const QPoint& mainTopLeft);
+  // Leaves the screen while the main window is minimised and comes back with it.
+  void FollowMinimised(bool minimised);
   // For a moment an ordinary window, while the main window comes to the front.
   void SetStayOnTop(bool on);
 

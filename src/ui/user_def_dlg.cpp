@@ -219,7 +219,7 @@ void TUserDefDlg::SetPuzzle(const std::string& text) {
 // ---- The board ----
 
 void TUserDefDlg::PaintBoard(QPainter& p) {
-  p.fillRect(board_->rect(), palette().color(QPalette::Window));
+  // The cells stand on the dialog's tiled background, which shows through.
   QFont font("Liberation Sans");
   font.setBold(true);
   font.setPixelSize(14);
@@ -386,11 +386,18 @@ void TUserDefDlg::SetAutoMode(bool on, bool unlimited) {
   unlimited_ = on && unlimited;
   const bool wasOn = autoMode_;
   autoMode_ = on;
+  // Showing the row may grow the dialog at once, so its height is taken first.
+  const int before = height();
   trackRow_->setVisible(on);
   if (on != wasOn) {
-    const int before = height();
-    adjustSize();
-    if (isVisible()) QCursor::setPos(QCursor::pos() + QPoint(0, height() - before));
+    // The layout learns of the row at once, so that the dialog also shrinks back to its manual
+    // height; the pointer follows the buttons by the height asked for, as a visible window may
+    // take its new size only later.
+    Client()->updateGeometry();
+    layout()->activate();
+    const int after = sizeHint().height();
+    resize(width(), after);
+    if (isVisible()) QCursor::setPos(QCursor::pos() + QPoint(0, after - before));
     panels_[2]->setText(T(on ? 1056 : 1055));
   }
   if (on) {

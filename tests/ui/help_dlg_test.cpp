@@ -133,6 +133,18 @@ TEST_F(HelpDlgTest, PicturesAndNumbersChooseTheirInnerPage) {
   }
 }
 
+TEST_F(HelpDlgTest, PartNumbersCoverNeitherTheirPartNorEachOther) {
+  auto dialog = Open();
+  auto place = [&](const QString& name) { return dialog->findChild<QWidget*>(name)->geometry(); };
+  for (int part = 0; part < 8; ++part) {
+    const QRect number = place(QString("Label_GUI_%1").arg(part + 1));
+    EXPECT_FALSE(number.intersects(place(QString("Image_GUI_%1").arg(part)))) << part;
+    for (int other = part + 1; other < 8; ++other) {
+      EXPECT_FALSE(number.intersects(place(QString("Label_GUI_%1").arg(other + 1)))) << part;
+    }
+  }
+}
+
 TEST_F(HelpDlgTest, SkinPageNamesTheSkinInUse) {
   auto dialog = Open();
   EXPECT_EQ(dialog->findChild<QLabel*>("Label_AboutSkin_SkinName")->text(), "Skin: Standard");

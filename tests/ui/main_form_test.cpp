@@ -63,6 +63,23 @@ class MainFormTest : public ::testing::Test {
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, 0, 0, numLock ? 0x10 : 0, text);
     QApplication::sendEvent(form.get(), &release);
   }
+  // Keypad key `code` (X key code) as X11 delivers it: the key symbol that NumLock and Shift
+  // chose, Shift (0x1) and NumLock (0x10) in the native state.
+  void Pad(int key, quint32 code, quint32 sym, bool shift, bool numLock) {
+    const Qt::KeyboardModifiers modifiers =
+        Qt::KeypadModifier | (shift ? Qt::ShiftModifier : Qt::NoModifier);
+    const quint32 state = (shift ? 0x1 : 0) | (numLock ? 0x10 : 0);
+    const QString text = key >= Qt::Key_0 && key <= Qt::Key_9 ? QString(QChar(key)) : QString();
+    if (shift) SendKey(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier, 50, 0xffe1, state & ~1u);
+    SendKey(QEvent::KeyPress, key, modifiers, code, sym, state, text);
+    SendKey(QEvent::KeyRelease, key, modifiers, code, sym, state, text);
+    if (shift) SendKey(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier, 50, 0xffe1, state);
+  }
+  void SendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint32 code,
+               quint32 sym, quint32 state, const QString& text = {}) {
+    QKeyEvent e(type, key, modifiers, code, sym, state, text);
+    QApplication::sendEvent(form.get(), &e);
+  }
   DigitSet Cell(int i) { return game().CurrentBoard().cells[i]; }
 
   MemorySettingsStore store;
@@ -106,19 +123,26 @@ TEST_F(MainFormTest, CellsNeedAPuzzle) {
 TEST_F(MainFormTest, KeypadWithAndWithoutNumLock) {
   Load();
   game().SelectCell(40);
-  Key(Qt::Key_7, Qt::KeypadModifier, true, "7");  // NumLock on: the digit
+  Pad(Qt::Key_7, 79, 0xffb7, false, true);  // NumLock on: the digit
   EXPECT_EQ(Cell(40), Set({7}));
-  Key(Qt::Key_Home, Qt::KeypadModifier, false);  // NumLock off: up and to the left
+  Pad(Qt::Key_Home, 79, 0xff95, false, false);  // NumLock off: up and to the left
   EXPECT_EQ(game().CursorCell(), 30);
-  Key(Qt::Key_PageDown, Qt::KeypadModifier, false);
+  Pad(Qt::Key_PageDown, 89, 0xff9b, false, false);
   EXPECT_EQ(game().CursorCell(), 40);
   game().SelectCell(41);
   Key(Qt::Key_2);
   Key(Qt::Key_3);  // the first digit sets, the next ones add
   EXPECT_EQ(Cell(41), Set({2, 3}));
-  // Shift with a keypad digit comes as its other meaning while NumLock is on: it sets.
-  Key(Qt::Key_PageUp, Qt::KeypadModifier, true);
+  // Shift with a keypad digit while NumLock is on: X11 turns the key into its navigation key
+  // and holds Shift. It sets the digit and leaves the cursor; so does the keypad's 5 (Clear).
+  Pad(Qt::Key_PageUp, 81, 0xff9a, true, true);
   EXPECT_EQ(Cell(41), Set({9}));
+  EXPECT_EQ(game().CursorCell(), 41);
+  Pad(Qt::Key_Clear, 84, 0xff9d, true, true);
+  EXPECT_EQ(Cell(41), Set({5}));
+  // With NumLock off Shift gives the digit itself, which Shift sets.
+  Pad(Qt::Key_4, 83, 0xffb4, true, false);
+  EXPECT_EQ(Cell(41), Set({4}));
   Key(Qt::Key_Delete);
   EXPECT_EQ(Cell(41), 0);
 }
@@ -150,10 +174,20 @@ TEST_F(MainFormTest, ModeKeysAndTheirInversions) {
   // Control held: add becomes remove.
   QKeyEvent control(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
   QApplication::sendEvent(form.get(), &control);
+  EXPECT_EQ(game().InputModeFrame(), 2);
   Key(Qt::Key_5, Qt::ControlModifier);
   QKeyEvent controlUp(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
   QApplication::sendEvent(form.get(), &controlUp);
   EXPECT_EQ(Cell(3), Set({4}));
+  // Control released while another window had the focus: the next key tells, and so does the
+  // window's activation.
+  QApplication::sendEvent(form.get(), &control);
+  Key(Qt::Key_5);
+  EXPECT_EQ(Cell(3), Set({4, 5}));
+  QApplication::sendEvent(form.get(), &control);
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(form.get(), &activate);
+  EXPECT_EQ(game().InputModeFrame(), 3);          // locked add, no inversion
   Key(Qt::Key_Plus, Qt::NoModifier, false, "+");  // locked add -> set, the lock stays
   EXPECT_EQ(game().Mode(), imSet);
   Key(Qt::Key_Minus, Qt::NoModifier, false, "-");

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
@@ -262,8 +263,14 @@ TEST_F(EditorTest, GenerationFillsTheTrackBarAndRemembersTheGoal) {
   QRadioButton* minFields = d->findChild<QRadioButton*>("RadioButton_MinFields");
   ASSERT_NE(minFields, nullptr);
   minFields->click();
+  d->show();
+  const int manualHeight = d->height();
+  const QPoint pointer = QCursor::pos();
   d->SetAutoMode(true);
   EXPECT_TRUE(d->AutoModeOn());
+  // The track bar's row makes the dialog taller; the pointer follows the buttons below it.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return d->height() > manualHeight; }));
+  EXPECT_EQ(QCursor::pos(), pointer + QPoint(0, d->height() - manualHeight));
   EXPECT_EQ(d->ButtonAutoCreate()->text(), "M&anuell");
   EXPECT_EQ(d->ButtonSwap()->text(), "&Wiederholen");
   const int best = d->TrackBar()->minimum();
@@ -276,8 +283,10 @@ TEST_F(EditorTest, GenerationFillsTheTrackBarAndRemembersTheGoal) {
   EXPECT_EQ(CountFilled(d->PuzzleText()), 81);
   EXPECT_TRUE(d->RedLit());
   d->TrackBar()->setValue(best + 5);
-  d->ButtonAutoCreate()->click();  // back to manual, the puzzle as chosen
+  d->ButtonAutoCreate()->click();  // back to manual, the puzzle as chosen, the manual height
   EXPECT_FALSE(d->AutoModeOn());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return d->height() == manualHeight; }));
+  EXPECT_EQ(QCursor::pos(), pointer);
   EXPECT_EQ(CountFilled(d->PuzzleText()), best + 5);
   d.reset();
   EXPECT_EQ(store.GetInt("", "LastAutoMode"), 1);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -45,6 +46,7 @@ class WindowsTest : public ::testing::Test {
     main->onMoved = [this](const QPoint& p) {
       if (options.dockingStateWnd) stateWnd->MoveDocked(p);
     };
+    main->onMinimised = [this](bool minimised) { stateWnd->FollowMinimised(minimised); };
   }
   void Close() {
     stateWnd.reset();
@@ -130,6 +132,29 @@ TEST_F(WindowsTest, TheStatusLineShowsActionsErrorsAndTheNumber) {
   EXPECT_EQ(stateWnd->InputMode().Frame(), 1);  // after a change digits are added
 }
 
+TEST_F(WindowsTest, TheStatusWindowFollowsTheGameAndTheMainWindow) {
+  // A game played with aids and restored before the status window exists keeps its smiley.
+  main->Game().LoadPuzzle(test::kEasyPuzzle);
+  main->Game().SetStepDelay(0);
+  main->Game().OneStep();
+  EXPECT_EQ(stateWnd->Smiley().Frame(), 2);
+  main->close();
+  Close();
+  Open();
+  EXPECT_TRUE(main->Game().Has(gfAidsUsed));
+  EXPECT_EQ(stateWnd->Smiley().Frame(), 2);
+
+  // It leaves with the minimised main window and comes back with it, unless it is switched off.
+  main->showMinimized();
+  EXPECT_FALSE(stateWnd->isVisible());
+  main->showNormal();
+  EXPECT_TRUE(stateWnd->isVisible());
+  optionWnd->StateWndAutostart()->click();
+  main->showMinimized();
+  main->showNormal();
+  EXPECT_FALSE(stateWnd->isVisible());
+}
+
 TEST_F(WindowsTest, ADockedStatusWindowKeepsItsDistance) {
   ASSERT_TRUE(options.dockingStateWnd);
   EXPECT_EQ(stateWnd->pos(), main->pos() + QPoint(0, main->height()));  // under it at first
@@ -192,6 +217,17 @@ TEST_F(WindowsTest, ClosingTheSmallWindowsClosesTheMainWindow) {
   EXPECT_TRUE(optionWnd->close());
 }
 
+TEST_F(WindowsTest, EveryCaptionOfTheOptionsFitsItsControl) {
+  Close();
+  const QFont font = QApplication::font();
+  UseProgramFonts();
+  Open();
+  for (const QAbstractButton* button : optionWnd->findChildren<QAbstractButton*>()) {
+    EXPECT_LE(button->sizeHint().width(), button->width()) << button->text().toStdString();
+  }
+  QApplication::setFont(font);
+}
+
 TEST_F(WindowsTest, TheOptionsWindowOpensUnderItsButton) {
   optionWnd->ShowUnderButton();
   const QRect button = main->Skin().Layout().areas[43];
@@ -205,7 +241,8 @@ TEST_F(WindowsTest, TheOptionsWindowOpensUnderItsButton) {
 TEST_F(WindowsTest, SwitchingSkinsLiveAndFallingBack) {
   QTemporaryDir work;
   SyntheticSkin night;
-  night.name = "Nacht";
+  const QString name = "Nacht über den Dächern der Altstadt von Quillbrook";
+  night.name = name;
   night.normalFace = QColor(30, 30, 60);
   ASSERT_TRUE(night.WriteModule(work.path(), skins.path() + "/SdSkinNacht.rcc", SUDOKU_RCC));
   optionWnd->ShowUnderButton();
@@ -214,8 +251,11 @@ TEST_F(WindowsTest, SwitchingSkinsLiveAndFallingBack) {
   ASSERT_EQ(optionWnd->SkinList()->count(), 2);
   EXPECT_EQ(optionWnd->SkinList()->item(0)->text(), "Standard-Skin");
   EXPECT_EQ(optionWnd->SkinList()->currentRow(), 0);
+  // A long name is cut short in the list, without a scroll bar, and whole in its tool tip.
+  EXPECT_FALSE(optionWnd->SkinList()->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(optionWnd->SkinList()->item(1)->toolTip(), name);
   optionWnd->PickSkin(1);
-  EXPECT_EQ(main->Skin().SkinName(), "Nacht");
+  EXPECT_EQ(main->Skin().SkinName(), name);
   EXPECT_EQ(store.GetString("", "LastSkinDLL"), "SdSkinNacht.rcc");
   EXPECT_EQ(main->Skin().MainImage().pixelColor(150, 280), QColor(30, 30, 60));
 
@@ -224,6 +264,7 @@ TEST_F(WindowsTest, SwitchingSkinsLiveAndFallingBack) {
   optionWnd->PickSkin(1);
   EXPECT_EQ(main->Skin().SkinName(), "Standard");
   EXPECT_EQ(optionWnd->SkinList()->currentRow(), 0);
+  EXPECT_TRUE(optionWnd->SkinListShown());  // the error box did not close it
   EXPECT_EQ(store.GetString("", "LastSkinDLL"), "");
 }
 
