@@ -192,6 +192,7 @@ TUserDefDlg::TUserDefDlg(QWidget* parent, bool editMode, QListWidget& list,
     panels_[i] = new QLabel(initial[i], status_);
     status_->addWidget(panels_[i], i == 1 ? 1 : 0);
   }
+  panels_[2]->setContentsMargins(0, 0, 6, 0);  // off the window's edge
   static_cast<QVBoxLayout*>(layout())->addWidget(status_);
 
   const int mode = settings_.ReadSettingInt(setting::kLastAutoMode, 0, 0, 2);
@@ -297,6 +298,13 @@ bool TUserDefDlg::eventFilter(QObject* watched, QEvent* event) {
     const int cell = CellAtPoint(static_cast<QMouseEvent*>(event)->position().toPoint());
     if (cell >= 0) SetEditorCursor(cell % 9, cell / 9);
     panel_->setFocus();
+    return true;
+  }
+  if (watched == panel_ && event->type() == QEvent::Paint && panel_->hasFocus()) {
+    // The keyboard's place: a frame round the board while it takes the keys.
+    QPainter p(panel_);
+    p.setPen(palette().color(QPalette::Highlight));
+    p.drawRect(panel_->rect().adjusted(0, 0, -1, -1));
     return true;
   }
   if (watched == panel_ && event->type() == QEvent::KeyPress && !autoMode_) {
