@@ -258,7 +258,7 @@ void TOptionWnd::ShowUnderButton() {
 }
 
 void TOptionWnd::ShowSkinList() {
-  skinList_.Refresh(main_.SkinDirectory());
+  skinList_.Refresh(main_.SkinDirectories());
   skins_->clear();
   skins_->addItem(T(1065));
   for (int i = 0; i < skinList_.Count(); ++i) skins_->addItem(skinList_.At(i).Name);
