@@ -12,6 +12,7 @@
 #include "settings/qt_settings_store.h"
 #include "settings/settings.h"
 #include "skin/builtin_skin.h"
+#include "skin/program_icon.h"
 #include "ui/file_commands.h"
 #include "ui/hall_of_fame_dlg.h"
 #include "ui/help_dlg.h"
@@ -37,13 +38,19 @@ void OnTerminate(int) {
 
 int main(int argc, char** argv) {
   using namespace sudoku;
+  const QByteArray launchToken = LaunchToken();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Sudoku");
   QApplication::setOrganizationName("Quillbrook");
   QApplication::setApplicationVersion(SUDOKU_VERSION);
+  // The desktop entry's name: desktops match the window to its menu entry and icon with it.
+  QGuiApplication::setDesktopFileName(SUDOKU_APP_ID);
 
   SingleInstance instance;
-  if (!instance.Acquire()) return 0;
+  if (!instance.Acquire(launchToken)) {
+    EndLaunchFeedback(launchToken);
+    return 0;
+  }
 
   // German numbers (decimal comma) in fields and German standard buttons and texts of Qt's own
   // dialogs.
@@ -56,6 +63,7 @@ int main(int argc, char** argv) {
   UseProgramFonts();
 
   RegisterBuiltinSkin();
+  QApplication::setWindowIcon(ProgramIcon());
   QtSettingsStore store;
   Settings settings(store);
   StartupSettings options = StartupSettings::Read(settings);
@@ -94,7 +102,10 @@ int main(int argc, char** argv) {
   form.onMinimised = [&](bool minimised) { stateWnd.FollowMinimised(minimised); };
   // The status and options windows must not keep the program alive.
   form.onClosed = [] { QCoreApplication::quit(); };
-  instance.onComeToFront = [&form] { form.BringToFront(); };
+  instance.onComeToFront = [&form](const QByteArray& token) {
+    UseLaunchToken(token);
+    form.BringToFront();
+  };
 
   // A session that ends, or a kill, closes the window the ordinary way: the game is saved.
   std::unique_ptr<QSocketNotifier> terminate;

@@ -47,10 +47,18 @@ bool LessIgnoringCase(const QString& a, const QString& b) {
 
 }  // namespace
 
-void TSkinList::Refresh(const QString& directory) {
+void TSkinList::Refresh(const QStringList& directories) {
   items_.clear();
-  const QFileInfoList files = QDir(directory).entryInfoList(
-      {"SdSkin*.rcc"}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+  QFileInfoList files;
+  QStringList names;
+  for (const QString& directory : directories) {
+    for (const QFileInfo& file : QDir(directory).entryInfoList(
+             {"SdSkin*.rcc"}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
+      if (names.contains(file.fileName())) continue;  // hidden by an earlier directory
+      names << file.fileName();
+      files << file;
+    }
+  }
   for (const QFileInfo& file : files) {
     Module module(file.absoluteFilePath());
     if (!module.Loaded()) continue;
@@ -64,7 +72,7 @@ void TSkinList::Refresh(const QString& directory) {
   });
 }
 
-SkinLoad LoadSkin(SkinView& view, const QString& directory, const QString& fileName,
+SkinLoad LoadSkin(SkinView& view, const QStringList& directories, const QString& fileName,
                   Settings& settings, const std::function<void(const QString&)>& showError) {
   SkinLoad result;
   QString used = fileName;
@@ -72,8 +80,13 @@ SkinLoad LoadSkin(SkinView& view, const QString& directory, const QString& fileN
     if (fileName.isEmpty()) {
       view.ApplySkin(kBuiltinSkinRoot);
     } else {
-      const QString path = QDir(directory).filePath(fileName);
-      if (!QFileInfo(path).isFile()) throw TextError(533);
+      QString path;
+      for (const QString& directory : directories) {
+        path = QDir(directory).filePath(fileName);
+        if (QFileInfo(path).isFile()) break;
+        path.clear();
+      }
+      if (path.isEmpty()) throw TextError(533);
       Module module(path);
       if (!module.Loaded()) throw TextError(534);
       view.ApplySkin(Module::Root());

@@ -1,8 +1,9 @@
 #pragma once
-// Skin modules: resource files "SdSkin*.rcc" beside the program, listed by their names, and
-// loading the chosen skin with the built-in one as the fallback.
+// Skin modules: resource files "SdSkin*.rcc" in the skin directories, listed by their names,
+// and loading the chosen skin with the built-in one as the fallback.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,9 +22,9 @@ struct TSkin {
 
 class TSkinList {
  public:
-  // The modules in `directory`, sorted by name ignoring letter case; unreadable ones are left
-  // out.
-  void Refresh(const QString& directory);
+  // The modules in `directories`, sorted by name ignoring letter case; unreadable ones are left
+  // out. A file name is taken from the first directory that has it.
+  void Refresh(const QStringList& directories);
   const std::vector<std::unique_ptr<TSkin>>& Items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
   const TSkin& At(int i) const { return *items_[static_cast<size_t>(i)]; }
@@ -40,10 +41,11 @@ struct SkinLoad {
   bool fatal = false;  // not even the built-in skin could be applied
 };
 
-// Makes the named module (empty: the built-in skin) the skin of `view`. When that fails, shows
-// the failure's text, applies the built-in skin and reports false. In every case the name in
-// use (empty after a fallback) is written to "LastSkinDLL".
-SkinLoad LoadSkin(SkinView& view, const QString& directory, const QString& fileName,
+// Makes the named module (empty: the built-in skin), from the first of `directories` that has
+// it, the skin of `view`. When that fails, shows the failure's text, applies the built-in skin
+// and reports false. In every case the name in use (empty after a fallback) is written to
+// "LastSkinDLL".
+SkinLoad LoadSkin(SkinView& view, const QStringList& directories, const QString& fileName,
                   Settings& settings, const std::function<void(const QString&)>& showError);
 
 }  // namespace sudoku

@@ -16,6 +16,7 @@
 #include "base/texts.h"
 #include "game/cell_operations.h"
 #include "model/board.h"
+#include "skin/skin_directories.h"
 #include "skin/skin_modules.h"
 #include "ui/get_sample_dlg.h"
 
@@ -76,7 +77,7 @@ TSudokuMainForm::TSudokuMainForm(Settings& settings, StartupSettings& options,
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       settings_(settings),
       options_(options),
-      skinDirectory_(QCoreApplication::applicationDirPath()),
+      skinDirectories_(sudoku::SkinDirectories()),
       game_(std::make_unique<GameController>(*this, pump_, settings, options, hallOfFame)) {
   setObjectName("TSudokuMainForm");
   setWindowTitle("Sudoku");
@@ -134,7 +135,7 @@ void TSudokuMainForm::FormCreate() {
 bool TSudokuMainForm::ChangeSkin(const QString& fileName, QWidget* messageParent) {
   QWidget* parent = messageParent ? messageParent : this;
   const SkinLoad load =
-      LoadSkin(skin_, skinDirectory_, fileName, settings_,
+      LoadSkin(skin_, skinDirectories_, fileName, settings_,
                [parent](const QString& text) { QMessageBox::critical(parent, "Sudoku", text); });
   if (load.fatal) {
     skinUsable_ = false;

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QPoint>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -41,9 +42,9 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
   // Applies the skin and re-shapes the window; false (after the fallback) when it failed. A
   // failure is reported over `messageParent`, the main window when none is given.
   bool ChangeSkin(const QString& fileName, QWidget* messageParent = nullptr);
-  // Where the skin modules are: beside the program.
-  QString SkinDirectory() const { return skinDirectory_; }
-  void SetSkinDirectory(const QString& directory) { skinDirectory_ = directory; }
+  // Where the skin modules are looked for, in this order.
+  const QStringList& SkinDirectories() const { return skinDirectories_; }
+  void SetSkinDirectories(const QStringList& directories) { skinDirectories_ = directories; }
 
   // The actions, by their names.
   QAction* Action(const QString& name) const;
@@ -135,7 +136,7 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
 
   Settings& settings_;
   StartupSettings& options_;
-  QString skinDirectory_;
+  QStringList skinDirectories_;
   QtEventPump pump_;
   std::unique_ptr<GameController> game_;
   SkinView skin_;

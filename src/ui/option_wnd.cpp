@@ -274,7 +274,7 @@ void TOptionWnd::ShowUnderButton() {
 }
 
 void TOptionWnd::ShowSkinList() {
-  skinList_.Refresh(main_.SkinDirectory());
+  skinList_.Refresh(main_.SkinDirectories());
   skins_->clear();
   skins_->addItem(T(1065));
   // The room for a name beside the 2 pixels on each side, and the scroll bar of a long list.

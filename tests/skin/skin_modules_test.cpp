@@ -1,7 +1,9 @@
-// Skin modules beside the program: the list and loading with every fallback.
+// Skin modules in the skin directories: the list and loading with every fallback.
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QResource>
 #include <QTemporaryDir>
@@ -9,6 +11,7 @@
 #include "base/texts.h"
 #include "settings/memory_settings_store.h"
 #include "settings/settings.h"
+#include "skin/skin_directories.h"
 #include "skin/skin_modules.h"
 #include "skin/skin_view.h"
 #include "skin/synthetic_skin.h"
@@ -35,7 +38,7 @@ class SkinModulesTest : public ::testing::Test {
   }
   SkinLoad Load(const QString& file) {
     errors.clear();
-    return LoadSkin(view, dir.path(), file, settings, [&](const QString& e) { errors << e; });
+    return LoadSkin(view, {dir.path()}, file, settings, [&](const QString& e) { errors << e; });
   }
   std::string Stored() { return store.GetString("", "LastSkinDLL").value_or("<none>"); }
 
@@ -48,7 +51,7 @@ class SkinModulesTest : public ::testing::Test {
 
 TEST_F(SkinModulesTest, TheListIsSortedAndLeavesOutWhatCannotBeRead) {
   TSkinList list;
-  list.Refresh(dir.path());
+  list.Refresh({dir.path()});
   EXPECT_EQ(list.Count(), 0);
   SyntheticSkin a, b, c;
   a.name = "nacht";
@@ -62,7 +65,7 @@ TEST_F(SkinModulesTest, TheListIsSortedAndLeavesOutWhatCannotBeRead) {
   Module(longName, "SdSkinLong.rcc");
   SyntheticSkin::File(dir.path() + "/SdSkinBroken.rcc", "not a resource file");
   SyntheticSkin::File(dir.path() + "/Other.rcc", "");
-  list.Refresh(dir.path());
+  list.Refresh({dir.path()});
   ASSERT_EQ(list.Count(), 4);
   EXPECT_EQ(list.At(0).Name, "Aurora");
   EXPECT_EQ(list.At(1).Name.toLower(), "nacht");
@@ -71,6 +74,32 @@ TEST_F(SkinModulesTest, TheListIsSortedAndLeavesOutWhatCannotBeRead) {
   EXPECT_EQ(list.At(0).FileName, "SdSkinB.rcc");
   // Nothing stays registered after reading the names.
   EXPECT_FALSE(QFile::exists(":/skinmodule/skin/string/100"));
+}
+
+TEST_F(SkinModulesTest, AnEarlierDirectoryHidesAModuleOfTheSameFileName) {
+  QTemporaryDir user;
+  SyntheticSkin mine, installed, other;
+  mine.name = "Meins";
+  installed.name = "Installiert";
+  other.name = "Anders";
+  ASSERT_TRUE(
+      mine.WriteModule(temp.path() + "/mine", user.path() + "/SdSkinNacht.rcc", SUDOKU_RCC));
+  Module(installed, "SdSkinNacht.rcc");
+  Module(other, "SdSkinAnders.rcc");
+  // The same directory spelled twice counts once.
+  const QStringList dirs = UniqueDirectories({user.path(), dir.path(), dir.path() + "/./"});
+  ASSERT_EQ(dirs.size(), 2);
+  TSkinList list;
+  list.Refresh(dirs);
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.At(0).Name, "Anders");
+  EXPECT_EQ(list.At(1).Name, "Meins");
+  EXPECT_TRUE(LoadSkin(view, dirs, "SdSkinNacht.rcc", settings, nullptr).ok);
+  EXPECT_EQ(view.SkinName(), "Meins");
+  EXPECT_TRUE(LoadSkin(view, dirs, "SdSkinAnders.rcc", settings, nullptr).ok);
+  EXPECT_EQ(view.SkinName(), "Anders");
+  EXPECT_EQ(SkinDirectories().value(0),
+            QDir(QCoreApplication::applicationDirPath()).canonicalPath());
 }
 
 TEST_F(SkinModulesTest, LoadingAModuleAndEveryFallback) {

@@ -11,13 +11,17 @@ TEST(SingleInstance, ASecondStartBringsTheFirstToTheFront) {
   const QString name = "SudokuTest." + QString::number(QCoreApplication::applicationPid());
   SingleInstance first(name);
   ASSERT_TRUE(first.Acquire());
-  int knocks = 0;
-  first.onComeToFront = [&] { ++knocks; };
-  {
+  QList<QByteArray> tokens;
+  first.onComeToFront = [&](const QByteArray& token) { tokens << token; };
+  // The launcher's token travels along; one that could smuggle anything is dropped.
+  for (const QByteArray& token : {QByteArray("gnome-shell/Sudoku/1234-0-host_TIME42"),
+                                  QByteArray("two words"), QByteArray()}) {
     SingleInstance second(name);
-    EXPECT_FALSE(second.Acquire());
+    EXPECT_FALSE(second.Acquire(token));
   }
-  EXPECT_TRUE(QTest::qWaitFor([&] { return knocks == 1; }, 3000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return tokens.size() == 3; }, 3000));
+  EXPECT_EQ(tokens.count("gnome-shell/Sudoku/1234-0-host_TIME42"), 1);
+  EXPECT_EQ(tokens.count(""), 2);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class WindowsTest : public ::testing::Test {
   void Open() {
     options = StartupSettings::Read(settings);
     main = std::make_unique<TSudokuMainForm>(settings, options);
-    main->SetSkinDirectory(skins.path());
+    main->SetSkinDirectories({skins.path()});
     main->move(100, 100);
     optionWnd = std::make_unique<TOptionWnd>(*main, settings, options, BackgroundTile());
     main->show();

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "skin/program_icon.h"
+
 namespace sudoku::skin_painter {
 namespace {
 
@@ -271,22 +273,7 @@ void DrawLogo(QPainter& p, const QRectF& box, const QColor& accent, const QColor
     star(QPointF(box.right() - box.width() * 0.18, box.top() + box.height() * 0.62), 3.4);
     star(QPointF(box.right() - box.width() * 0.38, box.top() + box.height() * 0.3), 2.2);
   } else {
-    QLinearGradient face(box.topLeft(), box.bottomLeft());
-    face.setColorAt(0, accent.lighter(118));
-    face.setColorAt(1, accent.darker(112));
-    p.setBrush(face);
-    p.drawRoundedRect(box, box.width() * 0.22, box.width() * 0.22);
-    const double cell = box.width() * 0.2;
-    const double gap = box.width() * 0.06;
-    const double origin = (box.width() - 3 * cell - 2 * gap) / 2;
-    for (int i = 0; i < 9; ++i) {
-      QColor c = ink;
-      if (i != 4 && i != 0 && i != 8) c.setAlphaF(0.45);
-      p.setBrush(c);
-      p.drawRoundedRect(QRectF(box.left() + origin + (i % 3) * (cell + gap),
-                               box.top() + origin + (i / 3) * (cell + gap), cell, cell),
-                        1.2, 1.2);
-    }
+    DrawBoardEmblem(p, box, accent, ink);
   }
   p.restore();
 }
