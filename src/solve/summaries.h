@@ -14,13 +14,15 @@ namespace sudoku {
 struct Occurrence {
   DigitSet once = 0;
   DigitSet twice = 0;
-  void Add(DigitSet s) {
-    twice |= once & s;
-    once |= s;
+  // Of three sets.
+  static Occurrence Of(DigitSet a, DigitSet b, DigitSet c) {
+    return {static_cast<DigitSet>(a | b | c), static_cast<DigitSet>((a & b) | (c & (a | b)))};
   }
-  void Add(const Occurrence& o) {
-    twice |= o.twice | (once & o.once);
-    once |= o.once;
+  // Of the cells of three disjoint parts.
+  static Occurrence Of(const Occurrence& a, const Occurrence& b, const Occurrence& c) {
+    return {static_cast<DigitSet>(a.once | b.once | c.once),
+            static_cast<DigitSet>(a.twice | b.twice | c.twice | (a.once & b.once) |
+                                  (c.once & (a.once | b.once)))};
   }
 };
 
@@ -31,12 +33,15 @@ struct LineSummary {
   std::array<Occurrence, 27> miniColumn;
   // Per group, indexed as the group tables: columns 0-8, rows 9-17, blocks 18-26.
   std::array<Occurrence, 27> group;
-  // Per group and mini-line, the candidates of its cells that are not fixed.
-  std::array<DigitSet, 27> open;
-  std::array<DigitSet, 27> openMiniRow;
-  std::array<DigitSet, 27> openMiniColumn;
 
-  void Build(const Cells& cells);
+  void Build(const Cells& cells) {
+    BuildBlocks(cells, 0x1FF);
+    Combine();
+  }
+  // The mini-lines of the blocks in `blocks` (bit b for block b) afresh, then the groups from
+  // all mini-lines: after changes inside some blocks only, the same as Build.
+  void BuildBlocks(const Cells& cells, unsigned blocks);
+  void Combine();
 
   // Digits that stand in two or more cells of the row's mini-row in block k of its band and
   // nowhere else in the row (and the same for a column and block k of its stack).
@@ -55,14 +60,14 @@ struct LineSummary {
   // removed there.
   DigitSet RowConfinedToBlockElsewhere(int row, int k) const {
     const int b = row / 3 * 3 + k, m = row % 3;
-    return static_cast<DigitSet>(RowConfinedToBlock(row, k) &
-                                 (miniRow[b * 3 + (m + 1) % 3].once | miniRow[b * 3 + (m + 2) % 3].once));
+    return static_cast<DigitSet>(RowConfinedToBlock(row, k) & (miniRow[b * 3 + (m + 1) % 3].once |
+                                                               miniRow[b * 3 + (m + 2) % 3].once));
   }
   DigitSet ColumnConfinedToBlockElsewhere(int column, int k) const {
     const int b = k * 3 + column / 3, m = column % 3;
-    return static_cast<DigitSet>(ColumnConfinedToBlock(column, k) &
-                                 (miniColumn[b * 3 + (m + 1) % 3].once |
-                                  miniColumn[b * 3 + (m + 2) % 3].once));
+    return static_cast<DigitSet>(
+        ColumnConfinedToBlock(column, k) &
+        (miniColumn[b * 3 + (m + 1) % 3].once | miniColumn[b * 3 + (m + 2) % 3].once));
   }
   // Digits of the block that stand in two or more cells of its mini-column (mini-row) k and
   // nowhere else in the block.

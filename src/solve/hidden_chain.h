@@ -1,0 +1,101 @@
+#pragma once
+// The logical solver's chain for hidden runs, built for speed. It applies the techniques of
+// solver.h in the same order, pass for pass, with the same changes and weights, to a private
+// copy of the cells, and follows them with tables that it keeps up to date change by change
+// instead of rebuilding them on every pass. Those tables rely on the board staying consistent:
+// every cell keeps at least one digit and sets only narrow (true on every board that has a
+// solution). When a step would leave that, the run gives up without touching the board, and
+// the general techniques solve it from the start.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "model/board.h"
+#include "model/tables.h"
+#include "solve/run_state.h"
+#include "solve/summaries.h"
+
+namespace sudoku {
+
+class Solver;
+
+// 81 bits, one per cell: cell i is bit i % 64 of word i / 64.
+struct CellBits {
+  uint64_t w[2] = {0, 0};
+
+  void Add(int cell) { w[cell >> 6] |= uint64_t{1} << (cell & 63); }
+  void Remove(int cell) { w[cell >> 6] &= ~(uint64_t{1} << (cell & 63)); }
+  bool Empty() const { return (w[0] | w[1]) == 0; }
+  CellBits operator&(const CellBits& o) const { return {{w[0] & o.w[0], w[1] & o.w[1]}}; }
+  CellBits& operator|=(const CellBits& o) {
+    w[0] |= o.w[0], w[1] |= o.w[1];
+    return *this;
+  }
+  CellBits Without(const CellBits& o) const { return {{w[0] & ~o.w[0], w[1] & ~o.w[1]}}; }
+  // Calls f(cell) for each cell in ascending order.
+  template <class F>
+  void ForEach(F f) const {
+    for (int half = 0; half < 2; ++half) {
+      for (uint64_t bits = w[half]; bits; bits &= bits - 1) f(half * 64 + __builtin_ctzll(bits));
+    }
+  }
+};
+
+class HiddenChain {
+ public:
+  explicit HiddenChain(Solver& solver);
+
+  // RunCalculation's hidden run on `board`: whether it ended solved. Nothing, with the board
+  // and TechniqueChanges to be redone, when the board left the consistent states.
+  std::optional<bool> Run(BoardRecord& board);
+
+ private:
+  // One pass of each technique; true when it changed something.
+  bool NeighboursPass();
+  bool CleanPass();
+  bool UniquePass();
+  bool LockedPass();
+  bool SameSetsPass();
+  // Passes until one changes nothing; true when any did.
+  bool Repeat(bool (HiddenChain::*pass)());
+
+  // The only write: cell gets `to`, a proper non-empty subset of its set, for `weight` steps.
+  void Narrow(int cell, DigitSet to, int weight);
+  void Fixed(int cell);
+  const LineSummary& Lines();
+  // Between two passes: the solver lets events through; true when one asked to stop.
+  bool Yield();
+
+  Solver& solver_;
+  RunState& state_;
+  Cells cells_;
+  // Positions and digits of the fixed cells; cells never lose their digit once fixed.
+  GroupTable groups_{};
+  CellBits fixed_;
+  // Per digit 1-9 the cells that hold it, as CellBits split into its two words.
+  uint64_t holding_[2][10];
+  // The fixed cells in the order they became fixed; AutoClean has worked with the first
+  // cleanUpTo_ of them.
+  std::array<uint8_t, 81> fixOrder_;
+  int fixCount_ = 0;
+  int cleanUpTo_ = 0;
+  // Every change counts. Each pass is a function of the cells, so a technique that found
+  // nothing at this count finds nothing again until it moves (the neighbouring-lines rule
+  // reads only the fixed cells, so for it the fixed count is enough).
+  uint32_t changes_ = 0;
+  int neighboursQuietAt_ = -1;
+  uint32_t uniqueQuietAt_ = ~0u;
+  uint32_t lockedQuietAt_ = ~0u;
+  uint32_t sameQuietAt_ = ~0u;
+  // The summary, and the blocks whose cells changed since it was built.
+  LineSummary lines_;
+  unsigned staleBlocks_ = 0x1FF;
+  // This run's weighted changes, and TechniqueChanges before them.
+  int weight_ = 0;
+  int32_t base_ = 0;
+  bool beyond_ = false;
+  bool stopped_ = false;
+};
+
+}  // namespace sudoku
