@@ -23,21 +23,26 @@ struct PeerTable {
 };
 constexpr PeerTable kPeers{};
 
-// Where each cell stands: its three groups and its bit in each group's positions.
+// Where each cell stands: its three groups, its bit in each group's positions, and as bit
+// masks its groups and its block.
 struct Place {
   uint8_t column, row, block;  // group indexes
   uint16_t inColumn, inRow, inBlock;
+  uint32_t groups, blocks;
 };
 struct PlaceTable {
   std::array<Place, 81> at{};
   constexpr PlaceTable() {
     for (int i = 0; i < 81; ++i) {
-      at[i] = {static_cast<uint8_t>(ColumnGroup(ColumnOf(i))),
-               static_cast<uint8_t>(RowGroup(RowOf(i))),
-               static_cast<uint8_t>(BlockGroup(BlockOf(i))),
-               static_cast<uint16_t>(1u << RowOf(i)),
-               static_cast<uint16_t>(1u << ColumnOf(i)),
-               static_cast<uint16_t>(1u << PositionInBlock(i))};
+      const int column = ColumnOf(i), row = RowOf(i), block = BlockOf(i);
+      at[i] = {static_cast<uint8_t>(ColumnGroup(column)),
+               static_cast<uint8_t>(RowGroup(row)),
+               static_cast<uint8_t>(BlockGroup(block)),
+               static_cast<uint16_t>(1u << row),
+               static_cast<uint16_t>(1u << column),
+               static_cast<uint16_t>(1u << PositionInBlock(i)),
+               1u << ColumnGroup(column) | 1u << RowGroup(row) | 1u << BlockGroup(block),
+               1u << block};
     }
   }
 };
@@ -63,14 +68,13 @@ inline void HiddenChain::Narrow(int cell, DigitSet to, int weight) {
     beyond_ = true;  // an empty cell: no solution
     return;
   }
-  const DigitSet from = cells_[cell];
   cells_[cell] = to;
   weight_ += weight;
   ++changes_;
-  staleBlocks_ |= 1u << (kPlaces.at[cell].block - 18);
-  uint64_t* holding = holding_[cell >> 6];
-  const uint64_t keep = ~(uint64_t{1} << (cell & 63));
-  for (unsigned gone = from & ~to; gone; gone &= gone - 1) holding[__builtin_ctz(gone)] &= keep;
+  const Place& place = kPlaces.at[cell];
+  staleBlocks_ |= place.blocks;
+  uniqueToSee_ |= place.groups;
+  sameToSee_ |= place.groups;
   // Only an open cell can narrow to one digit: a fixed one would be empty.
   if (IsFixed(to)) Fixed(cell);
 }
@@ -102,14 +106,7 @@ std::optional<bool> HiddenChain::Run(BoardRecord& board) {
     cells_[cell] = kAllDigits;
   });
   base_ = filled ? 1 : 0;
-  for (int d = 1; d <= 9; ++d) {
-    holding_[0][d] = open.w[0];
-    holding_[1][d] = open.w[1];
-  }
-  givens.ForEach([&](int cell) {
-    holding_[cell >> 6][SingleDigit(cells_[cell])] |= uint64_t{1} << (cell & 63);
-    Fixed(cell);
-  });
+  givens.ForEach([&](int cell) { Fixed(cell); });
 
   while (!stopped_ && !beyond_) {
     if (Repeat(&HiddenChain::NeighboursPass)) continue;
@@ -160,8 +157,7 @@ void HiddenChain::Fixed(int cell) {
 
 const LineSummary& HiddenChain::Lines() {
   if (staleBlocks_) {
-    lines_.BuildBlocks(cells_, staleBlocks_);
-    lines_.Combine();
+    lines_.Rebuild(cells_, staleBlocks_);
     staleBlocks_ = 0;
   }
   return lines_;
@@ -191,63 +187,67 @@ bool HiddenChain::NeighboursPass() {
 
 bool HiddenChain::CleanPass() {
   // After a pass no open cell holds a digit fixed in its groups when that pass began, so only
-  // the cells fixed since then can take digits away: from the peers that hold their digit.
+  // the cells fixed since then can take digits away, and only from their open peers.
   CellBits touched;
-  for (; cleanUpTo_ < fixCount_; ++cleanUpTo_) {
-    const int cell = fixOrder_[cleanUpTo_];
-    const int d = SingleDigit(cells_[cell]);
-    touched |= kPeers.peers[cell] & CellBits{{holding_[0][d], holding_[1][d]}};
-  }
-  // Cells fixed when the pass begins are left alone, even beside a second copy of their digit.
+  for (; cleanUpTo_ < fixCount_; ++cleanUpTo_) touched |= kPeers.peers[fixOrder_[cleanUpTo_]];
   touched = touched.Without(fixed_);
-  if (touched.Empty()) return false;
-  // The pass works with the fixed digits of its start, and each cell's three removals (its row's
-  // digits, then its column's, then its block's) are steps of their own.
+  // The pass works with the fixed digits of its start, and each cell's three removals (its
+  // row's digits, then its column's, then its block's) are steps of their own.
   const GroupTable start = groups_;
+  const uint32_t before = changes_;
   touched.ForEach([&](int cell) {
     const Place& place = kPlaces.at[cell];
     const DigitSet s0 = cells_[cell];
     const auto s1 = static_cast<DigitSet>(s0 & ~start[place.row].digits);
     const auto s2 = static_cast<DigitSet>(s1 & ~start[place.column].digits);
     const auto s3 = static_cast<DigitSet>(s2 & ~start[place.block].digits);
+    if (s3 == s0) return;
     const int k0 = CountDigits(s0), k1 = CountDigits(s1), k2 = CountDigits(s2);
     const int k3 = CountDigits(s3);
-    auto step = [](int from, int to) { return from == to ? 0 : ChangeWeight(from, to); };
-    Narrow(cell, s3, step(k0, k1) + step(k1, k2) + step(k2, k3));
+    // Each removal weighs the digits it takes, but 1 when it leaves one digit: k0 - k3 in
+    // all, or up to the last count above 1 and then 1 when the cell ends fixed (no branches:
+    // which removal fixes the cell is anyone's guess).
+    int lastOpen = k0;
+    lastOpen = k1 > 1 ? k1 : lastOpen;
+    lastOpen = k2 > 1 ? k2 : lastOpen;
+    Narrow(cell, s3, k3 == 1 ? k0 - lastOpen + 1 : k0 - k3);
   });
-  return true;
+  return changes_ != before;
 }
 
 bool HiddenChain::UniquePass() {
-  if (uniqueQuietAt_ == changes_) return false;
+  uint32_t see = uniqueToSee_;
+  if (!see) return false;
+  uniqueToSee_ = 0;
   const LineSummary& lines = Lines();
   // The unique digits of the pass's start, before its own changes fix cells.
-  std::array<DigitSet, 27> unique;
-  DigitSet any = 0;
-  for (int g = 0; g < 27; ++g) any |= unique[g] = UniqueCandidates(lines, groups_, g);
-  const uint32_t before = changes_;
-  if (any) {
-    for (int g : kPassOrder) {
-      if (!unique[g]) continue;
-      SetUniqueValues(cells_, g, unique[g], [&](int cell, int d) {
-        if (cells_[cell] != DigitBit(d)) Narrow(cell, DigitBit(d), 1);
-      });
-    }
+  std::array<DigitSet, 27> unique{};
+  for (; see; see &= see - 1) {
+    const int g = __builtin_ctz(see);
+    unique[g] = UniqueCandidates(lines, groups_, g);
   }
-  if (changes_ != before) return true;
-  uniqueQuietAt_ = changes_;
-  return false;
+  const uint32_t before = changes_;
+  for (int g : kPassOrder) {
+    if (!unique[g]) continue;
+    SetUniqueValues(cells_, g, unique[g], [&](int cell, int d) {
+      if (cells_[cell] != DigitBit(d)) Narrow(cell, DigitBit(d), 1);
+    });
+  }
+  return changes_ != before;
 }
 
 bool HiddenChain::LockedPass() {
   if (lockedQuietAt_ == changes_) return false;
-  const LineSummary& lines = Lines();
+  LockedDigits locked;
+  locked.Find(Lines());
   const uint32_t before = changes_;
-  for (int g : kPassOrder) {
-    RemoveLockedCandidates(lines, g, [&](int cell, int d) {
-      const DigitSet set = cells_[cell];
-      if (set & DigitBit(d)) Narrow(cell, static_cast<DigitSet>(set & ~DigitBit(d)), 1);
-    });
+  if (locked.any) {
+    for (int g : kPassOrder) {
+      RemoveLockedCandidates(locked, g, [&](int cell, int d) {
+        const DigitSet set = cells_[cell];
+        if (set & DigitBit(d)) Narrow(cell, static_cast<DigitSet>(set & ~DigitBit(d)), 1);
+      });
+    }
   }
   if (changes_ != before) return true;
   lockedQuietAt_ = changes_;
@@ -255,9 +255,13 @@ bool HiddenChain::LockedPass() {
 }
 
 bool HiddenChain::SameSetsPass() {
-  if (sameQuietAt_ == changes_) return false;
+  if (!sameToSee_) return false;
   const uint32_t before = changes_;
+  // Groups are looked at in pass order; changes on the way put groups back on the list, those
+  // still to come in this pass as well as those for the next.
   for (int g : kPassOrder) {
+    if (!(sameToSee_ & (1u << g))) continue;
+    sameToSee_ &= ~(1u << g);
     // Equal sets need two open cells.
     const unsigned open = ~groups_[g].positions & 0x1FFu;
     if (!(open & (open - 1))) continue;
@@ -268,9 +272,7 @@ bool HiddenChain::SameSetsPass() {
       Narrow(cell, to, ChangeWeight(CountDigits(set), CountDigits(to)));
     });
   }
-  if (changes_ != before) return true;
-  sameQuietAt_ = changes_;
-  return false;
+  return changes_ != before;
 }
 
 }  // namespace sudoku

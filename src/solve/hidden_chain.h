@@ -73,24 +73,26 @@ class HiddenChain {
   // Positions and digits of the fixed cells; cells never lose their digit once fixed.
   GroupTable groups_{};
   CellBits fixed_;
-  // Per digit 1-9 the cells that hold it, as CellBits split into its two words.
-  uint64_t holding_[2][10];
   // The fixed cells in the order they became fixed; AutoClean has worked with the first
   // cleanUpTo_ of them.
   std::array<uint8_t, 81> fixOrder_;
   int fixCount_ = 0;
   int cleanUpTo_ = 0;
-  // Every change counts. Each pass is a function of the cells, so a technique that found
-  // nothing at this count finds nothing again until it moves (the neighbouring-lines rule
-  // reads only the fixed cells, so for it the fixed count is enough).
+  // Every change counts.
   uint32_t changes_ = 0;
+  // The neighbouring-lines rule reads only the fixed cells: it finds nothing again until
+  // more cells are fixed than when it last found nothing.
   int neighboursQuietAt_ = -1;
-  uint32_t uniqueQuietAt_ = ~0u;
+  // What SeekUniqueValues and SameNumSetInDiffFields do to a group depends on nothing but the
+  // group's cells, so they only look again at groups (bit g) whose cells changed since they
+  // last did. Everything is new at the start.
+  uint32_t uniqueToSee_ = (1u << 27) - 1;
+  uint32_t sameToSee_ = (1u << 27) - 1;
+  // The locked candidates of a pass that found nothing are found again until a cell changes.
   uint32_t lockedQuietAt_ = ~0u;
-  uint32_t sameQuietAt_ = ~0u;
   // The summary, and the blocks whose cells changed since it was built.
   LineSummary lines_;
-  unsigned staleBlocks_ = 0x1FF;
+  uint32_t staleBlocks_ = 0x1FF;
   // This run's weighted changes, and TechniqueChanges before them.
   int weight_ = 0;
   int32_t base_ = 0;

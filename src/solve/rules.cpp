@@ -20,12 +20,7 @@ uint64_t SingleLanes(uint64_t x) {
 
 void NeighbourForced::Find(const GroupTable& groups) {
   cells[0] = cells[1] = 0;
-  // Plain words: every entry is read several times below.
-  uint32_t digits[27], positions[27];
-  for (int g = 0; g < 27; ++g) {
-    digits[g] = groups[g].digits;
-    positions[g] = groups[g].positions;
-  }
+  auto digits = [&](int g) -> uint32_t { return groups[g].digits; };
   // The other two lines of a line's band or stack.
   static constexpr int8_t kOther1[9] = {1, 2, 0, 4, 5, 3, 7, 8, 6};
   static constexpr int8_t kOther2[9] = {2, 0, 1, 5, 3, 4, 8, 6, 7};
@@ -34,8 +29,9 @@ void NeighbourForced::Find(const GroupTable& groups) {
   // lines from group `first` on: bit j set when line j is forced.
   auto forced = [&](int first, int at, int d) {
     unsigned done = 0;
-    for (int j = 0; j < 3; ++j)
-      done |= ((digits[first + j] >> d | positions[first + j] >> at) & 1) << j;
+    for (int j = 0; j < 3; ++j) {
+      done |= ((groups[first + j].digits >> d | groups[first + j].positions >> at) & 1u) << j;
+    }
     // Bit j of entry `done`: both other lines of the three are done.
     static constexpr uint8_t kBothOthers[8] = {0, 0, 0, 4, 0, 2, 1, 7};
     return kBothOthers[done];
@@ -55,11 +51,11 @@ void NeighbourForced::Find(const GroupTable& groups) {
   };
   // The row test first: the column test only decides cells the row test does not set.
   for (int band = 0; band < 3; ++band) {
-    const uint64_t blocks = digits[BlockGroup(band * 3)] |
-                            uint64_t{digits[BlockGroup(band * 3 + 1)]} << 16 |
-                            uint64_t{digits[BlockGroup(band * 3 + 2)]} << 32;
+    const uint64_t blocks = digits(BlockGroup(band * 3)) |
+                            uint64_t{digits(BlockGroup(band * 3 + 1))} << 16 |
+                            uint64_t{digits(BlockGroup(band * 3 + 2))} << 32;
     for (int row = band * 3; row < band * 3 + 3; ++row) {
-      const uint32_t pair = digits[RowGroup(kOther1[row])] & digits[RowGroup(kOther2[row])];
+      const uint32_t pair = digits(RowGroup(kOther1[row])) & digits(RowGroup(kOther2[row]));
       if (!pair) continue;
       single(pair, blocks, [&](int stack, int d) {
         for (unsigned at = forced(ColumnGroup(stack * 3), row, d); at; at &= at - 1) {
@@ -69,12 +65,12 @@ void NeighbourForced::Find(const GroupTable& groups) {
     }
   }
   for (int stack = 0; stack < 3; ++stack) {
-    const uint64_t blocks = digits[BlockGroup(stack)] |
-                            uint64_t{digits[BlockGroup(stack + 3)]} << 16 |
-                            uint64_t{digits[BlockGroup(stack + 6)]} << 32;
+    const uint64_t blocks = digits(BlockGroup(stack)) |
+                            uint64_t{digits(BlockGroup(stack + 3))} << 16 |
+                            uint64_t{digits(BlockGroup(stack + 6))} << 32;
     for (int column = stack * 3; column < stack * 3 + 3; ++column) {
       const uint32_t pair =
-          digits[ColumnGroup(kOther1[column])] & digits[ColumnGroup(kOther2[column])];
+          digits(ColumnGroup(kOther1[column])) & digits(ColumnGroup(kOther2[column]));
       if (!pair) continue;
       single(pair, blocks, [&](int band, int d) {
         for (unsigned at = forced(RowGroup(band * 3), column, d); at; at &= at - 1) {

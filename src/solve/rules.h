@@ -33,15 +33,12 @@ void SetUniqueValues(const Cells& cells, int g, DigitSet unique, Set set) {
 // SeekUnmistakableValuesIn3x3Group on group g from the summary of the pass: remove(cell, d) for
 // every cell that loses a digit, digit by digit in ascending order.
 template <class Remove>
-void RemoveLockedCandidates(const LineSummary& lines, int g, Remove remove) {
+void RemoveLockedCandidates(const LockedDigits& locked, int g, Remove remove) {
   if (g >= 9 && g < 18) {
     // A digit of a row confined to one block, in more than one cell, leaves the block's other
-    // rows. Only digits that also stand elsewhere in the block can go; cells only lose
-    // candidates during a pass, so the summary of its start is enough to know.
+    // rows.
     const int r = g - 9;
-    const DigitSet fire[3] = {lines.RowConfinedToBlockElsewhere(r, 0),
-                              lines.RowConfinedToBlockElsewhere(r, 1),
-                              lines.RowConfinedToBlockElsewhere(r, 2)};
+    const DigitSet* fire = &locked.rowInBlock[r * 3];
     if (!(fire[0] | fire[1] | fire[2])) return;
     for (int d = 1; d <= 9; ++d) {
       for (int k = 0; k < 3; ++k) {
@@ -55,9 +52,7 @@ void RemoveLockedCandidates(const LineSummary& lines, int g, Remove remove) {
     }
   } else if (g < 9) {
     const int c = g;
-    const DigitSet fire[3] = {lines.ColumnConfinedToBlockElsewhere(c, 0),
-                              lines.ColumnConfinedToBlockElsewhere(c, 1),
-                              lines.ColumnConfinedToBlockElsewhere(c, 2)};
+    const DigitSet* fire = &locked.columnInBlock[c * 3];
     if (!(fire[0] | fire[1] | fire[2])) return;
     for (int d = 1; d <= 9; ++d) {
       for (int k = 0; k < 3; ++k) {
@@ -72,27 +67,27 @@ void RemoveLockedCandidates(const LineSummary& lines, int g, Remove remove) {
   } else {
     // A digit of a block confined to one of its lines, in more than one cell, leaves that line
     // outside the block.
-    const int b = g - 18;
+    const int b = g - 18, band = b / 3, stack = b % 3;
     DigitSet columns[3], rows[3];
     DigitSet any = 0;
     for (int k = 0; k < 3; ++k) {
-      columns[k] = lines.BlockConfinedToColumnElsewhere(b, k);
-      rows[k] = lines.BlockConfinedToRowElsewhere(b, k);
+      columns[k] = locked.blockInColumn[(stack * 3 + k) * 3 + band];
+      rows[k] = locked.blockInRow[(band * 3 + k) * 3 + stack];
       any |= columns[k] | rows[k];
     }
     if (!any) return;
     for (int d = 1; d <= 9; ++d) {
       for (int k = 0; k < 3; ++k) {
         if (columns[k] & DigitBit(d)) {
-          const int column = b % 3 * 3 + k;
+          const int column = stack * 3 + k;
           for (int row = 0; row < 9; ++row) {
-            if (row / 3 != b / 3) remove(CellAt(column, row), d);
+            if (row / 3 != band) remove(CellAt(column, row), d);
           }
         }
         if (rows[k] & DigitBit(d)) {
-          const int row = b / 3 * 3 + k;
+          const int row = band * 3 + k;
           for (int column = 0; column < 9; ++column) {
-            if (column / 3 != b % 3) remove(CellAt(column, row), d);
+            if (column / 3 != stack) remove(CellAt(column, row), d);
           }
         }
       }
@@ -105,21 +100,21 @@ void RemoveLockedCandidates(const LineSummary& lines, int g, Remove remove) {
 template <class Remove>
 void RemoveSameSets(const Cells& cells, int g, Remove remove) {
   const auto& group = kGroupCells.cells[g];
-  // Cells change only when the rule fires, so a group without two equal sets of two or more
-  // digits has nothing to do.
-  bool pair = false;
-  for (int p = 0; p < 8 && !pair; ++p) {
+  // Cells change only when the rule fires, so nothing happens before the first cell whose set
+  // of two or more digits another cell holds too (an earlier one would have an equal partner
+  // after it).
+  int first = 9;
+  for (int p = 0; p < 8 && first == 9; ++p) {
     const DigitSet m = cells[group[p]];
     if (CountDigits(m) < 2) continue;
     for (int q = p + 1; q < 9; ++q) {
       if (cells[group[q]] == m) {
-        pair = true;
+        first = p;
         break;
       }
     }
   }
-  if (!pair) return;
-  for (int p = 0; p < 9; ++p) {
+  for (int p = first; p < 9; ++p) {
     const DigitSet m = cells[group[p]];
     const int x = CountDigits(m);
     if (x < 2) continue;

@@ -176,10 +176,15 @@ bool Solver::SeekUniqueValues(int scope) {
 bool Solver::SeekUnmistakableValuesIn3x3Group(int scope) {
   static constexpr int kTexts[3] = {1034, 1035, 1036};
   LineSummary lines;
+  LockedDigits locked;
   return PassScheme(
-      scope, kTexts, [&] { lines.Build(work_->cells); },
+      scope, kTexts,
+      [&] {
+        lines.Build(work_->cells);
+        locked.Find(lines);
+      },
       [&](int g) {
-        RemoveLockedCandidates(lines, g, [&](int cell, int d) { RemoveCellDigit(cell, d); });
+        RemoveLockedCandidates(locked, g, [&](int cell, int d) { RemoveCellDigit(cell, d); });
       });
 }
 
