@@ -26,12 +26,11 @@ void NeighbourForced::Find(const GroupTable& groups) {
   static constexpr int8_t kOther2[9] = {2, 0, 1, 5, 3, 4, 8, 6, 7};
   // Digit d is forced into position `at` of a line when each of the two other lines of its
   // band (stack) either holds d already or has its cell at that position fixed. For the three
-  // lines from group `first` on: bit j set when line j is forced.
-  auto forced = [&](int first, int at, int d) {
-    unsigned done = 0;
-    for (int j = 0; j < 3; ++j) {
-      done |= ((groups[first + j].digits >> d | groups[first + j].positions >> at) & 1u) << j;
-    }
+  // lines from group `first` on, whose cells at `at` are fixed as the bits of `fixed` say (the
+  // line across them has them side by side): bit j set when line j is forced.
+  auto forced = [&](int first, unsigned fixed, int d) {
+    unsigned done = fixed & 7;
+    for (int j = 0; j < 3; ++j) done |= ((groups[first + j].digits >> d) & 1u) << j;
     // Bit j of entry `done`: both other lines of the three are done.
     static constexpr uint8_t kBothOthers[8] = {0, 0, 0, 4, 0, 2, 1, 7};
     return kBothOthers[done];
@@ -58,7 +57,9 @@ void NeighbourForced::Find(const GroupTable& groups) {
       const uint32_t pair = digits(RowGroup(kOther1[row])) & digits(RowGroup(kOther2[row]));
       if (!pair) continue;
       single(pair, blocks, [&](int stack, int d) {
-        for (unsigned at = forced(ColumnGroup(stack * 3), row, d); at; at &= at - 1) {
+        for (unsigned at =
+                 forced(ColumnGroup(stack * 3), groups[RowGroup(row)].positions >> (stack * 3), d);
+             at; at &= at - 1) {
           mark(CellAt(stack * 3 + __builtin_ctz(at), row), d);
         }
       });
@@ -73,7 +74,9 @@ void NeighbourForced::Find(const GroupTable& groups) {
           digits(ColumnGroup(kOther1[column])) & digits(ColumnGroup(kOther2[column]));
       if (!pair) continue;
       single(pair, blocks, [&](int band, int d) {
-        for (unsigned at = forced(RowGroup(band * 3), column, d); at; at &= at - 1) {
+        for (unsigned at =
+                 forced(RowGroup(band * 3), groups[ColumnGroup(column)].positions >> (band * 3), d);
+             at; at &= at - 1) {
           const int cell = CellAt(column, band * 3 + __builtin_ctz(at));
           if (!((cells[cell >> 6] >> (cell & 63)) & 1)) mark(cell, d);
         }
