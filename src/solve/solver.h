@@ -60,8 +60,10 @@ class Solver {
   void WaitInterruptible(unsigned ms);
   void ProcessOneMessage(unsigned ms);
 
-  // A hidden run lets pending events through at most this often.
+  // A hidden run lets pending events through at most this often, looking at the clock after
+  // every so many passes that changed something.
   static constexpr uint64_t kHiddenYieldMs = 15;
+  static constexpr unsigned kHiddenPassesPerLook = 16;
   // A run that has made more weighted changes than this loops and is stopped.
   static constexpr int kRunChangeLimit = 999;
 
@@ -89,6 +91,7 @@ class Solver {
   int runChanges_ = 0;
   bool stoppedByLimit_ = false;
   uint64_t lastYield_ = 0;
+  unsigned hiddenPasses_ = 0;
 };
 
 // LoadBoardFromString with the solver check: true when the text has 81 characters and the
