@@ -55,7 +55,6 @@ void NeighbourForced::Find(const GroupTable& groups) {
                             uint64_t{digits(BlockGroup(band * 3 + 2))} << 32;
     for (int row = band * 3; row < band * 3 + 3; ++row) {
       const uint32_t pair = digits(RowGroup(kOther1[row])) & digits(RowGroup(kOther2[row]));
-      if (!pair) continue;
       single(pair, blocks, [&](int stack, int d) {
         for (unsigned at =
                  forced(ColumnGroup(stack * 3), groups[RowGroup(row)].positions >> (stack * 3), d);
@@ -72,7 +71,6 @@ void NeighbourForced::Find(const GroupTable& groups) {
     for (int column = stack * 3; column < stack * 3 + 3; ++column) {
       const uint32_t pair =
           digits(ColumnGroup(kOther1[column])) & digits(ColumnGroup(kOther2[column]));
-      if (!pair) continue;
       single(pair, blocks, [&](int band, int d) {
         for (unsigned at =
                  forced(RowGroup(band * 3), groups[ColumnGroup(column)].positions >> (band * 3), d);
