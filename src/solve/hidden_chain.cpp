@@ -82,12 +82,12 @@ inline void HiddenChain::Narrow(int cell, DigitSet to, int weight) {
 std::optional<bool> HiddenChain::Run(BoardRecord& board) {
   const CellBits givens = BitsOf(board.givens);
   // Givens are fixed digits here; anything else the general techniques handle.
-  bool beyond = false;
+  bool odd = false;
   givens.ForEach([&](int cell) {
     const int d = SingleDigit(board.cells[cell]);
-    beyond |= d <= 0 || board.cells[cell] != DigitBit(d);
+    odd |= d <= 0 || board.cells[cell] != DigitBit(d);
   });
-  if (beyond) return std::nullopt;
+  if (odd) return std::nullopt;
 
   struct Restore {
     bool& live;
@@ -117,8 +117,8 @@ std::optional<bool> HiddenChain::Run(BoardRecord& board) {
     break;
   }
   state_.TechniqueChanges = base_ + weight_;
-  // A consistent board cannot reach the change limit (a cell weighs at most 8 from nine digits
-  // down to one); the general techniques stop there like they do.
+  // A consistent board stays far below the change limit (a cell weighs at most 8 on its way
+  // from nine digits to one); should one reach it, the general techniques stop where they do.
   if (beyond_ || weight_ > Solver::kRunChangeLimit) return std::nullopt;
   board.cells = cells_;
   return groups_ == kCompleteGroupTable;

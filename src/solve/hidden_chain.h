@@ -60,8 +60,10 @@ class HiddenChain {
   // Passes until one changes nothing; true when any did.
   bool Repeat(bool (HiddenChain::*pass)());
 
-  // The only write: cell gets `to`, a proper non-empty subset of its set, for `weight` steps.
+  // The only write: cell gets `to`, a proper subset of its set, for `weight` steps. An empty
+  // set means the board has no solution: the run ends and is handed back.
   void Narrow(int cell, DigitSet to, int weight);
+  // Enters a cell that has just become fixed in the tables of fixed cells.
   void Fixed(int cell);
   const LineSummary& Lines();
   // Between two passes: the solver lets events through; true when one asked to stop.
@@ -96,6 +98,7 @@ class HiddenChain {
   // This run's weighted changes, and TechniqueChanges before them.
   int weight_ = 0;
   int32_t base_ = 0;
+  // The board left the consistent states; an event asked to stop.
   bool beyond_ = false;
   bool stopped_ = false;
 };

@@ -153,8 +153,9 @@ bool Solver::AutoClean(int scope) {
       [&](int g) {
         const GroupEntry entry = groups[g];
         for (int p = 0; p < 9; ++p) {
-          if (!(entry.positions & (1u << p)))
+          if (!(entry.positions & (1u << p))) {
             RemoveCellDigits(kGroupCells.cells[g][p], entry.digits);
+          }
         }
       });
 }
