@@ -1,10 +1,13 @@
 // Hidden RunCalculation over the puzzle files: microseconds per puzzle for each file.
-//   build/bench/solve_bench [--benchmark_filter=expert]
+//   build/bench/solve_bench [--data=DIR] [--benchmark_filter=expert]
+// The puzzle files are the *.txt files of DIR, else of $SUDOKU_DATA_DIR, else of
+// ../shared/data beside the source tree.
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -58,19 +61,39 @@ void SolveFile(benchmark::State& st, std::vector<BoardRecord> boards) {
     solved += solver.RunCalculation(b);
     next = next + 1 == boards.size() ? 0 : next + 1;
   }
-  st.counters["us_per_puzzle"] =
-      benchmark::Counter(static_cast<double>(st.iterations()),
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert,
-                         benchmark::Counter::kIs1000);
+  st.counters["us_per_puzzle"] = benchmark::Counter(
+      static_cast<double>(st.iterations()),
+      benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
   st.counters["median_us"] = MedianMicroseconds(boards);
-  st.counters["solved_pct"] = 100.0 * static_cast<double>(solved) / static_cast<double>(st.iterations());
+  st.counters["solved_pct"] =
+      100.0 * static_cast<double>(solved) / static_cast<double>(st.iterations());
+}
+
+// The folder of --data=DIR or --data DIR, which leave the arguments; else the environment's
+// or the default.
+std::filesystem::path DataDir(int& argc, char** argv) {
+  std::filesystem::path dir = SUDOKU_SOURCE_DIR "/../shared/data";
+  if (const char* env = std::getenv("SUDOKU_DATA_DIR"); env && *env) dir = env;
+  int kept = 1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg.rfind("--data=", 0) == 0) {
+      dir = std::string(arg.substr(7));
+    } else if (arg == "--data" && i + 1 < argc) {
+      dir = argv[++i];
+    } else {
+      argv[kept++] = argv[i];
+    }
+  }
+  argc = kept;
+  return dir;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   namespace fs = std::filesystem;
-  const fs::path dir = SUDOKU_DATA_DIR;
+  const fs::path dir = DataDir(argc, argv);
   std::vector<fs::path> files;
   if (fs::is_directory(dir)) {
     for (const auto& entry : fs::directory_iterator(dir)) {

@@ -10,10 +10,14 @@ using DigitSet = uint16_t;
 
 constexpr DigitSet kAllDigits = 0x03FE;
 
-constexpr DigitSet DigitBit(int d) { return static_cast<DigitSet>(1u << d); }
+constexpr DigitSet DigitBit(int d) {
+  return static_cast<DigitSet>(1u << d);
+}
 
 // Clears bit 0 and bits 10-15, for sets that come from outside the program.
-constexpr DigitSet MaskDigits(unsigned value) { return static_cast<DigitSet>(value & kAllDigits); }
+constexpr DigitSet MaskDigits(unsigned value) {
+  return static_cast<DigitSet>(value & kAllDigits);
+}
 
 namespace detail {
 // Count and single digit of every 10-bit set: the solver asks these millions of times, and a
@@ -22,7 +26,6 @@ struct DigitTables {
   int8_t count[1024]{};
   int8_t single[1024]{};
   uint16_t fixed[1024]{};  // the set when it is one digit, else 0
-  uint16_t open[1024]{};   // the set unless it is one digit, else 0
   constexpr DigitTables() {
     for (int s = 0; s < 1024; ++s) {
       int n = 0, last = 0;
@@ -33,7 +36,6 @@ struct DigitTables {
       count[s] = static_cast<int8_t>(n);
       single[s] = static_cast<int8_t>(n == 1 ? last : -1);
       fixed[s] = n == 1 ? digits : 0;
-      open[s] = n == 1 ? 0 : digits;
     }
     single[1] = 0;
   }
@@ -41,7 +43,9 @@ struct DigitTables {
 inline constexpr DigitTables kDigitTables{};
 }  // namespace detail
 
-constexpr int CountDigits(DigitSet set) { return detail::kDigitTables.count[set & kAllDigits]; }
+constexpr int CountDigits(DigitSet set) {
+  return detail::kDigitTables.count[set & kAllDigits];
+}
 
 // d when the set is exactly {d}; -1 for the empty set and for two or more digits. Bit 0 alone,
 // which no operation produces, gives 0.
@@ -49,14 +53,15 @@ constexpr int SingleDigit(DigitSet set) {
   return set == 1 ? 0 : detail::kDigitTables.single[set & kAllDigits];
 }
 
-constexpr bool IsFixed(DigitSet set) { return SingleDigit(set) > 0; }
+constexpr bool IsFixed(DigitSet set) {
+  return SingleDigit(set) > 0;
+}
 
-// The set itself unless it is a fixed digit (then 0): the candidates of an open cell. Table
-// lookups keep the solver's table building free of unpredictable branches.
-constexpr DigitSet OpenPart(DigitSet set) { return detail::kDigitTables.open[set & 0x3FF]; }
-
-// The set itself when it is a fixed digit, else 0.
-constexpr DigitSet FixedDigitBit(DigitSet set) { return detail::kDigitTables.fixed[set & 0x3FF]; }
+// The set itself when it is a fixed digit, else 0. A table lookup keeps the building of the
+// group table free of unpredictable branches.
+constexpr DigitSet FixedDigitBit(DigitSet set) {
+  return detail::kDigitTables.fixed[set & 0x3FF];
+}
 
 constexpr char DigitChar(DigitSet set) {
   const int d = SingleDigit(set);

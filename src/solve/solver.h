@@ -4,16 +4,14 @@
 // A Solver with a host works on the host's visible board: its changes are paced, selected,
 // recorded for undo and announced. A Solver without a host works on the board a hidden run (or
 // Attach) gives it. A hosted Solver runs hidden calculations through an inner hostless one, so
-// the visible board and its history are never touched by them.
+// the visible board and its history are never touched by them. Hidden runs go through the
+// faster HiddenChain (hidden_chain.h) as long as their board stays consistent.
 
 #include <memory>
-#include <optional>
 
 #include "model/board.h"
 #include "model/tables.h"
-#include "solve/group_tracker.h"
 #include "solve/ports.h"
-#include "solve/summaries.h"
 #include "solve/run_state.h"
 
 namespace sudoku {
@@ -62,24 +60,26 @@ class Solver {
   void WaitInterruptible(unsigned ms);
   void ProcessOneMessage(unsigned ms);
 
-  // A hidden run lets pending events through at most this often.
+  // A hidden run lets pending events through at most this often, looking at the clock after
+  // every so many passes that changed something.
   static constexpr uint64_t kHiddenYieldMs = 15;
+  static constexpr unsigned kHiddenPassesPerLook = 16;
   // A run that has made more weighted changes than this loops and is stopped.
   static constexpr int kRunChangeLimit = 999;
 
  private:
+  // The hidden chain follows the techniques of this class; it lets events through as they do.
+  friend class HiddenChain;
+
   bool Live() const { return host_ != nullptr; }
   bool HiddenRun(BoardRecord& board);
   bool Chain(BoardRecord& board, bool live);
   void Announce(int textId);
-  void BuildGroups(GroupTable& out);
-  void BuildLines(LineSummary& out);
   void BetweenPasses();
-  void ForgetTables();
-  // Runs the passes of a scoped technique. build(scope) prepares a pass's tables and returns
-  // false when the pass can change nothing; quiet(scope) follows a pass that changed nothing.
-  template <class Build, class Treat, class Quiet>
-  bool PassScheme(int scope, const int (&texts)[3], Build build, Treat treat, Quiet quiet);
+  // Runs the passes of a scoped technique: build(scope) prepares a pass's tables, treat(g)
+  // works on group g.
+  template <class Build, class Treat>
+  bool PassScheme(int scope, const int (&texts)[3], Build build, Treat treat);
 
   RunState& state_;
   EventPump* pump_;
@@ -91,20 +91,7 @@ class Solver {
   int runChanges_ = 0;
   bool stoppedByLimit_ = false;
   uint64_t lastYield_ = 0;
-
-  // Inside a hidden run the tables are kept or reused between passes: the group table follows
-  // every change, and a summary built at the current generation (bumped by every write) is
-  // still valid. Outside, every pass builds its own.
-  static constexpr uint64_t kNoGeneration = ~uint64_t{0};
-  bool caching_ = false;
-  uint64_t generation_ = 0;
-  GroupTracker tracker_;
-  LineSummary linesCache_{};
-  uint64_t linesGeneration_ = kNoGeneration;
-  // The fixed cells of the last pass that found nothing, for the two rules that depend on
-  // nothing else.
-  std::optional<GroupTable> quietNeighbours_;
-  std::optional<GroupTable> quietClean_;
+  unsigned hiddenPasses_ = 0;
 };
 
 // LoadBoardFromString with the solver check: true when the text has 81 characters and the

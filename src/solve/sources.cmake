@@ -1,6 +1,7 @@
 target_sources(sudoku_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/solver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hidden_chain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/summaries.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/group_tracker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/generator.cpp
 )

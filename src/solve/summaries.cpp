@@ -3,49 +3,58 @@
 #include "model/geometry.h"
 
 namespace sudoku {
-void LineSummary::Build(const Cells& cells) {
-  // Three sets: the digits in any, and the digits in at least two of them.
-  auto three = [](DigitSet a, DigitSet b, DigitSet c) {
-    return Occurrence{static_cast<DigitSet>(a | b | c),
-                      static_cast<DigitSet>((a & b) | (a & c) | (b & c))};
-  };
-  for (int b = 0; b < 9; ++b) {
+
+void LineSummary::Rebuild(const Cells& cells, unsigned blocks) {
+  for (unsigned left = blocks; left; left &= left - 1) {
+    const int b = __builtin_ctz(left), band = b / 3, stack = b % 3;
     const DigitSet* at = cells.data() + CellOfBlock(b, 0);
-    DigitSet s[3][3], o[3][3];
     for (int k = 0; k < 3; ++k) {
-      for (int j = 0; j < 3; ++j) {
-        s[k][j] = at[k * 9 + j];
-        o[k][j] = OpenPart(s[k][j]);
+      rowPart[(band * 3 + k) * 3 + stack] = Occurrence::Of(at[k * 9], at[k * 9 + 1], at[k * 9 + 2]);
+      columnPart[(stack * 3 + k) * 3 + band] = Occurrence::Of(at[k], at[9 + k], at[18 + k]);
+    }
+    group[BlockGroup(b)] = Occurrence::Of(rowPart[band * 9 + stack], rowPart[band * 9 + 3 + stack],
+                                          rowPart[band * 9 + 6 + stack]);
+  }
+  // A line is its three parts.
+  for (int i = 0; i < 3; ++i) {
+    if (blocks & (7u << (i * 3))) {
+      for (int row = i * 3; row < i * 3 + 3; ++row) {
+        group[RowGroup(row)] =
+            Occurrence::Of(rowPart[row * 3], rowPart[row * 3 + 1], rowPart[row * 3 + 2]);
       }
     }
-    for (int k = 0; k < 3; ++k) {
-      miniRow[b * 3 + k] = three(s[k][0], s[k][1], s[k][2]);
-      miniColumn[b * 3 + k] = three(s[0][k], s[1][k], s[2][k]);
-      openMiniRow[b * 3 + k] = o[k][0] | o[k][1] | o[k][2];
-      openMiniColumn[b * 3 + k] = o[0][k] | o[1][k] | o[2][k];
+    if (blocks & (0x49u << i)) {
+      for (int column = i * 3; column < i * 3 + 3; ++column) {
+        group[ColumnGroup(column)] = Occurrence::Of(
+            columnPart[column * 3], columnPart[column * 3 + 1], columnPart[column * 3 + 2]);
+      }
     }
-    Occurrence block = miniRow[b * 3];
-    block.Add(miniRow[b * 3 + 1]);
-    block.Add(miniRow[b * 3 + 2]);
-    group[18 + b] = block;
-    open[18 + b] = openMiniRow[b * 3] | openMiniRow[b * 3 + 1] | openMiniRow[b * 3 + 2];
   }
-  for (int line = 0; line < 9; ++line) {
-    const int first = line / 3 * 3, k = line % 3;
-    Occurrence row = miniRow[first * 3 + k];
-    row.Add(miniRow[(first + 1) * 3 + k]);
-    row.Add(miniRow[(first + 2) * 3 + k]);
-    group[9 + line] = row;
-    open[9 + line] = openMiniRow[first * 3 + k] | openMiniRow[(first + 1) * 3 + k] |
-                     openMiniRow[(first + 2) * 3 + k];
-    const int stack = line / 3;
-    Occurrence column = miniColumn[stack * 3 + k];
-    column.Add(miniColumn[(stack + 3) * 3 + k]);
-    column.Add(miniColumn[(stack + 6) * 3 + k]);
-    group[line] = column;
-    open[line] = openMiniColumn[stack * 3 + k] | openMiniColumn[(stack + 3) * 3 + k] |
-                 openMiniColumn[(stack + 6) * 3 + k];
-  }
+}
+
+void LockedDigits::Find(const LineSummary& lines) {
+  // The other two lines of a line's band or stack, and the other two of three parts.
+  static constexpr int8_t kOther1[9] = {1, 2, 0, 4, 5, 3, 7, 8, 6};
+  static constexpr int8_t kOther2[9] = {2, 0, 1, 5, 3, 4, 8, 6, 7};
+  DigitSet all = 0;
+  auto rules = [&](const std::array<Occurrence, 27>& parts, std::array<DigitSet, 27>& inBlock,
+                   std::array<DigitSet, 27>& inLine) {
+    for (int line = 0; line < 9; ++line) {
+      for (int k = 0; k < 3; ++k) {
+        const DigitSet twice = parts[line * 3 + k].twice;
+        const DigitSet restOfLine =
+            parts[line * 3 + kOther1[k]].once | parts[line * 3 + kOther2[k]].once;
+        const DigitSet restOfBlock =
+            parts[kOther1[line] * 3 + k].once | parts[kOther2[line] * 3 + k].once;
+        inBlock[line * 3 + k] = static_cast<DigitSet>(twice & ~restOfLine & restOfBlock);
+        inLine[line * 3 + k] = static_cast<DigitSet>(twice & ~restOfBlock & restOfLine);
+        all |= inBlock[line * 3 + k] | inLine[line * 3 + k];
+      }
+    }
+  };
+  rules(lines.rowPart, rowInBlock, blockInRow);
+  rules(lines.columnPart, columnInBlock, blockInColumn);
+  any = all != 0;
 }
 
 }  // namespace sudoku

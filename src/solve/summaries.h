@@ -14,84 +14,47 @@ namespace sudoku {
 struct Occurrence {
   DigitSet once = 0;
   DigitSet twice = 0;
-  void Add(DigitSet s) {
-    twice |= once & s;
-    once |= s;
+  bool operator==(const Occurrence&) const = default;
+  // Of three sets.
+  static Occurrence Of(DigitSet a, DigitSet b, DigitSet c) {
+    return {static_cast<DigitSet>(a | b | c), static_cast<DigitSet>((a & b) | (c & (a | b)))};
   }
-  void Add(const Occurrence& o) {
-    twice |= o.twice | (once & o.once);
-    once |= o.once;
+  // Of the cells of three disjoint parts.
+  static Occurrence Of(const Occurrence& a, const Occurrence& b, const Occurrence& c) {
+    return {static_cast<DigitSet>(a.once | b.once | c.once),
+            static_cast<DigitSet>(a.twice | b.twice | c.twice | (a.once & b.once) |
+                                  (c.once & (a.once | b.once)))};
   }
 };
 
 struct LineSummary {
-  // Index block * 3 + k: the block's mini-row k (its cells in row block / 3 * 3 + k) and its
-  // mini-column k (its cells in column block % 3 * 3 + k).
-  std::array<Occurrence, 27> miniRow;
-  std::array<Occurrence, 27> miniColumn;
+  // A line's part in one block, index line * 3 + k: row r's cells in block r / 3 * 3 + k,
+  // column c's cells in block k * 3 + c / 3. Each line's three parts lie together.
+  std::array<Occurrence, 27> rowPart;
+  std::array<Occurrence, 27> columnPart;
   // Per group, indexed as the group tables: columns 0-8, rows 9-17, blocks 18-26.
   std::array<Occurrence, 27> group;
-  // Per group and mini-line, the candidates of its cells that are not fixed.
-  std::array<DigitSet, 27> open;
-  std::array<DigitSet, 27> openMiniRow;
-  std::array<DigitSet, 27> openMiniColumn;
 
-  void Build(const Cells& cells);
+  void Build(const Cells& cells) { Rebuild(cells, 0x1FF); }
+  // After changes to cells of the blocks in `blocks` (bit b for block b) only: the same as
+  // Build, but only the parts in those blocks and the groups through them are redone.
+  void Rebuild(const Cells& cells, unsigned blocks);
+};
 
-  // Digits that stand in two or more cells of the row's mini-row in block k of its band and
-  // nowhere else in the row (and the same for a column and block k of its stack).
-  DigitSet RowConfinedToBlock(int row, int k) const {
-    const int first = row / 3 * 3, m = row % 3;
-    return Confined(miniRow[(first + k) * 3 + m], miniRow[(first + (k + 1) % 3) * 3 + m],
-                    miniRow[(first + (k + 2) % 3) * 3 + m]);
-  }
-  DigitSet ColumnConfinedToBlock(int column, int k) const {
-    const int stack = column / 3, m = column % 3;
-    return Confined(miniColumn[(k * 3 + stack) * 3 + m],
-                    miniColumn[((k + 1) % 3 * 3 + stack) * 3 + m],
-                    miniColumn[((k + 2) % 3 * 3 + stack) * 3 + m]);
-  }
-  // Of those, the digits that also stand in the block's other mini-rows: only they can be
-  // removed there.
-  DigitSet RowConfinedToBlockElsewhere(int row, int k) const {
-    const int b = row / 3 * 3 + k, m = row % 3;
-    return static_cast<DigitSet>(RowConfinedToBlock(row, k) &
-                                 (miniRow[b * 3 + (m + 1) % 3].once | miniRow[b * 3 + (m + 2) % 3].once));
-  }
-  DigitSet ColumnConfinedToBlockElsewhere(int column, int k) const {
-    const int b = k * 3 + column / 3, m = column % 3;
-    return static_cast<DigitSet>(ColumnConfinedToBlock(column, k) &
-                                 (miniColumn[b * 3 + (m + 1) % 3].once |
-                                  miniColumn[b * 3 + (m + 2) % 3].once));
-  }
-  // Digits of the block that stand in two or more cells of its mini-column (mini-row) k and
-  // nowhere else in the block.
-  DigitSet BlockConfinedToColumn(int block, int k) const {
-    return Confined(miniColumn[block * 3 + k], miniColumn[block * 3 + (k + 1) % 3],
-                    miniColumn[block * 3 + (k + 2) % 3]);
-  }
-  DigitSet BlockConfinedToRow(int block, int k) const {
-    return Confined(miniRow[block * 3 + k], miniRow[block * 3 + (k + 1) % 3],
-                    miniRow[block * 3 + (k + 2) % 3]);
-  }
-  // Of those, the digits that also stand in the line outside the block.
-  DigitSet BlockConfinedToColumnElsewhere(int block, int k) const {
-    const int band = block / 3, stack = block % 3;
-    return static_cast<DigitSet>(BlockConfinedToColumn(block, k) &
-                                 (miniColumn[((band + 1) % 3 * 3 + stack) * 3 + k].once |
-                                  miniColumn[((band + 2) % 3 * 3 + stack) * 3 + k].once));
-  }
-  DigitSet BlockConfinedToRowElsewhere(int block, int k) const {
-    const int first = block / 3 * 3, stack = block % 3;
-    return static_cast<DigitSet>(BlockConfinedToRow(block, k) &
-                                 (miniRow[(first + (stack + 1) % 3) * 3 + k].once |
-                                  miniRow[(first + (stack + 2) % 3) * 3 + k].once));
-  }
+// What SeekUnmistakableValuesIn3x3Group can remove, from one summary: a digit that stands in
+// two or more cells of a line's part in a block and in no other part of the line leaves the
+// block's other lines; one that stands in no other line's part of the block leaves the line
+// outside the block. Only digits that stand where they would be removed are kept.
+struct LockedDigits {
+  // Index line * 3 + k, for the line's part in block k of its band (stack).
+  std::array<DigitSet, 27> rowInBlock;     // leave the block's other rows
+  std::array<DigitSet, 27> columnInBlock;  // leave the block's other columns
+  std::array<DigitSet, 27> blockInRow;     // leave the row outside the block
+  std::array<DigitSet, 27> blockInColumn;  // leave the column outside the block
+  // Whether there is anything to remove at all.
+  bool any = false;
 
- private:
-  static DigitSet Confined(const Occurrence& line, const Occurrence& a, const Occurrence& b) {
-    return static_cast<DigitSet>(line.twice & ~(a.once | b.once));
-  }
+  void Find(const LineSummary& lines);
 };
 
 // Digits that are a candidate of exactly one cell of group g and not fixed in it.

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
+#include <numeric>
 
 #include "model/geometry.h"
+#include "solve/generator.h"
 #include "solve/solver.h"
 #include "support/boards.h"
 #include "support/fake_host.h"
@@ -195,29 +198,56 @@ TEST_F(LiveRunTest, LiveRunCountsLikeAHiddenRun) {
   EXPECT_TRUE(state.LiveBoard);
 }
 
-// A live run keeps no tables between passes; a hidden one keeps them up to date. Both must
-// come to the same end by the same steps, on every kind of puzzle.
-TEST(LiveAndHidden, SameResultsOnRecordedPuzzles) {
+// A live run goes through the general techniques, a hidden one through the hidden chain, which
+// keeps tables of its own and hands boards without a solution back. Both must come to the same
+// end by the same steps on every kind of board: recorded puzzles of all difficulties, prefixes
+// of generated grids as the generator tries them (solved or stuck), and such prefixes with one
+// given wrong.
+TEST(LiveAndHidden, SameResultsOnEveryKindOfBoard) {
+  std::vector<BoardRecord> boards;
   std::ifstream in(SUDOKU_TEST_DATA "/solve_recorded.txt");
   std::string puzzle, rest;
-  std::vector<std::string> puzzles;
-  while (in >> puzzle && std::getline(in, rest)) puzzles.push_back(puzzle);
-  puzzles.push_back(  // looping: ends at the change limit
-      "010000003500602010602034050005000040304900270029070001000000005000405006000009000");
-  puzzles.push_back(  // givens in conflict
-      "550000003500602010602034050005000040304900270029070001000000005000405006000009000");
-  ASSERT_GT(puzzles.size(), 40u);
-  for (const std::string& p : puzzles) {
+  while (in >> puzzle && std::getline(in, rest)) boards.push_back(test::Puzzle(puzzle));
+  ASSERT_GT(boards.size(), 40u);
+  boards.push_back(test::Puzzle(  // looping: ends at the change limit
+      "010000003500602010602034050005000040304900270029070001000000005000405006000009000"));
+  boards.push_back(test::Puzzle(  // givens in conflict
+      "550000003500602010602034050005000040304900270029070001000000005000405006000009000"));
+  PuzzleGenerator generator;
+  for (uint32_t seed = 1; seed <= 12; ++seed) {
+    BoardRecord grid;
+    ASSERT_TRUE(generator.GenerateFullGrid(grid, seed));
+    for (int n = 18; n <= 46; n += 4) {
+      std::array<int, 81> order;
+      std::iota(order.begin(), order.end(), 0);
+      BoardRecord prefix;
+      for (int i = 0; i < n; ++i) {
+        std::swap(order[i], order[i + generator.Random().Below(81u - i)]);
+        prefix.cells[order[i]] = grid.cells[order[i]];
+        prefix.givens.Add(order[i]);
+      }
+      boards.push_back(prefix);
+      prefix.cells[order[0]] = DigitBit(SingleDigit(grid.cells[order[0]]) % 9 + 1);
+      boards.push_back(prefix);
+    }
+  }
+  int solved = 0;
+  for (const BoardRecord& board : boards) {
     RunState liveState, hiddenState;
     FakeHost host;
     host.calculating = false;
-    host.board = test::Puzzle(p);
-    BoardRecord scratch = host.board;
+    host.board = board;
+    BoardRecord scratch = board;
     Solver live(liveState, nullptr, &host), hidden(hiddenState);
-    EXPECT_EQ(live.RunCalculation(host.board), hidden.RunCalculation(scratch)) << p;
-    EXPECT_EQ(host.board.cells, scratch.cells) << p;
-    EXPECT_EQ(liveState.TechniqueChanges, hiddenState.TechniqueChanges) << p;
+    const bool result = live.RunCalculation(host.board);
+    EXPECT_EQ(hidden.RunCalculation(scratch), result) << BoardToString(board);
+    EXPECT_EQ(scratch.cells, host.board.cells) << BoardToString(board);
+    EXPECT_EQ(hiddenState.TechniqueChanges, liveState.TechniqueChanges) << BoardToString(board);
+    solved += result;
   }
+  // Both endings are well represented.
+  EXPECT_GT(solved, 40);
+  EXPECT_LT(solved, static_cast<int>(boards.size()) - 40);
 }
 
 // The chain restarts with the neighbouring-lines rule as soon as any technique changed
@@ -279,7 +309,8 @@ TEST_F(LiveRunTest, OneLiveStepFromTheChain) {
   solver.RunCalculation(host.board);
   EXPECT_EQ(host.snapshots, 2);
   int changed = 0;
-  for (int i = 0; i < 81; ++i) changed += host.board.cells[i] != kAllDigits && !host.board.IsGiven(i);
+  for (int i = 0; i < 81; ++i)
+    changed += host.board.cells[i] != kAllDigits && !host.board.IsGiven(i);
   EXPECT_EQ(changed, 1);
 }
 

@@ -101,6 +101,25 @@ TEST_F(RunCalculationTest, ARunStartsUnstopped) {
   EXPECT_TRUE(solver.RunCalculation(b));
 }
 
+// Between passes a hidden run lets events through now and then; one of them may stop it.
+TEST_F(RunCalculationTest, AnEventCanStopAHiddenRun) {
+  test::FakePump pump;
+  Solver hidden(state, &pump);
+  pump.pending.push_back([&] { hidden.RequestStop(); });
+  // Solved in 382 steps when not stopped, by more passes than the run waits between looks.
+  BoardRecord b =
+      Puzzle("007000800000108000140000032004905300370000098006307100460000013000603000002000500");
+  EXPECT_FALSE(hidden.RunCalculation(b));
+  EXPECT_EQ(pump.dispatched, 1);
+  EXPECT_TRUE(state.StopRequested);  // the stop is the caller's to see
+  int fixed = 0;
+  for (DigitSet s : b.cells) fixed += IsFixed(s);
+  EXPECT_GT(fixed, 28);  // stopped on the way, with the changes made so far
+  EXPECT_LT(fixed, 81);
+  EXPECT_GT(state.TechniqueChanges, 1);
+  EXPECT_LT(state.TechniqueChanges, 382);
+}
+
 TEST_F(RunCalculationTest, ALoopingBoardEndsUnsolvedAtTheChangeLimit) {
   BoardRecord b = Puzzle(kLooping);
   ASSERT_TRUE(GivensConsistent(b));

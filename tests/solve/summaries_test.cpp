@@ -4,7 +4,6 @@
 
 #include "model/geometry.h"
 #include "model/tables.h"
-#include "solve/group_tracker.h"
 #include "solve/summaries.h"
 
 namespace sudoku {
@@ -38,12 +37,6 @@ TEST(LineSummary, AgreesWithTheCountTables) {
     BuildGroupTable(cells, groups);
     BuildUniqueCandidateTable(counts, groups, unique);
     for (int g = 0; g < 27; ++g) {
-      DigitSet open = 0;
-      for (int p = 0; p < 9; ++p) {
-        const DigitSet s = cells[kGroupCells.cells[g][p]];
-        if (!IsFixed(s)) open |= s;
-      }
-      ASSERT_EQ(lines.open[g], open) << g;
       for (int d = 1; d <= 9; ++d) {
         const int n = counts[g * 9 + d - 1];
         ASSERT_EQ((lines.group[g].once >> d) & 1, n >= 1 ? 1 : 0);
@@ -51,6 +44,11 @@ TEST(LineSummary, AgreesWithTheCountTables) {
         ASSERT_EQ((UniqueCandidates(lines, groups, g) >> d) & 1, unique[g * 9 + d - 1]);
       }
     }
+    // The locked candidates: confined to a part, in two or more cells, and present where
+    // they would be removed.
+    LockedDigits locked;
+    locked.Find(lines);
+    bool any = false;
     for (int line = 0; line < 9; ++line) {
       for (int k = 0; k < 3; ++k) {
         for (int d = 1; d <= 9; ++d) {
@@ -59,37 +57,40 @@ TEST(LineSummary, AgreesWithTheCountTables) {
           const int inColumn = blockLines[columnBlock * 54 + (line % 3) * 9 + d - 1];
           const int rowCount = counts[(9 + line) * 9 + d - 1];
           const int columnCount = counts[line * 9 + d - 1];
-          ASSERT_EQ((lines.RowConfinedToBlock(line, k) >> d) & 1, inRow > 1 && inRow == rowCount);
-          ASSERT_EQ((lines.ColumnConfinedToBlock(line, k) >> d) & 1,
-                    inColumn > 1 && inColumn == columnCount);
-          const int b = line, blockCount = counts[(18 + b) * 9 + d - 1];
-          const int miniColumn = blockLines[b * 54 + k * 9 + d - 1];
-          const int miniRow = blockLines[b * 54 + 27 + k * 9 + d - 1];
-          ASSERT_EQ((lines.BlockConfinedToColumn(b, k) >> d) & 1,
-                    miniColumn > 1 && miniColumn == blockCount);
-          ASSERT_EQ((lines.BlockConfinedToRow(b, k) >> d) & 1,
-                    miniRow > 1 && miniRow == blockCount);
+          auto bit = [d](DigitSet set) { return (set >> d) & 1; };
+          ASSERT_EQ(bit(locked.rowInBlock[line * 3 + k]),
+                    inRow > 1 && inRow == rowCount && counts[(18 + rowBlock) * 9 + d - 1] > inRow);
+          ASSERT_EQ(bit(locked.columnInBlock[line * 3 + k]),
+                    inColumn > 1 && inColumn == columnCount &&
+                        counts[(18 + columnBlock) * 9 + d - 1] > inColumn);
+          // The same parts seen from their blocks.
+          ASSERT_EQ(bit(locked.blockInRow[line * 3 + k]),
+                    inRow > 1 && inRow == counts[(18 + rowBlock) * 9 + d - 1] && rowCount > inRow);
+          ASSERT_EQ(bit(locked.blockInColumn[line * 3 + k]),
+                    inColumn > 1 && inColumn == counts[(18 + columnBlock) * 9 + d - 1] &&
+                        columnCount > inColumn);
+          any |= bit(locked.rowInBlock[line * 3 + k] | locked.columnInBlock[line * 3 + k] |
+                     locked.blockInRow[line * 3 + k] | locked.blockInColumn[line * 3 + k]);
         }
       }
     }
-  }
-}
+    ASSERT_EQ(locked.any, any);
 
-TEST(GroupTracker, FollowsChangesLikeARebuild) {
-  uint32_t seed = 99;
-  Cells cells = RandomCells(seed, 40);
-  GroupTracker tracker;
-  tracker.Reset(cells);
-  for (int step = 0; step < 5000; ++step) {
-    seed = seed * 134775813u + 1;
-    const int cell = static_cast<int>((seed >> 8) % 81);
-    const DigitSet next = (seed >> 20) % 3 == 0 ? MaskDigits(seed >> 5)
-                                                 : DigitBit(1 + static_cast<int>((seed >> 12) % 9));
-    tracker.Change(cell, cells[cell], next);
-    cells[cell] = next;
-    GroupTable rebuilt;
-    BuildGroupTable(cells, rebuilt);
-    ASSERT_EQ(tracker.Table(), rebuilt) << "step " << step;
+    // Redoing only the blocks whose cells changed gives the summary of the new cells.
+    Cells changed = cells;
+    unsigned blocks = 0;
+    for (int n = 0; n < round % 5; ++n) {
+      seed = seed * 134775813u + 1;
+      const int cell = static_cast<int>((seed >> 8) % 81);
+      changed[cell] = MaskDigits(seed >> 16);
+      blocks |= 1u << BlockOf(cell);
+    }
+    lines.Rebuild(changed, blocks);
+    LineSummary fresh;
+    fresh.Build(changed);
+    ASSERT_EQ(lines.group, fresh.group);
+    ASSERT_EQ(lines.rowPart, fresh.rowPart);
+    ASSERT_EQ(lines.columnPart, fresh.columnPart);
   }
 }
 

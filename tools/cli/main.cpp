@@ -1,6 +1,8 @@
 // sudoku-cli: the solving core for scripts and checks. Most commands read puzzle strings, one
 // per line, from standard input; '.' counts as '0'. The generator and the catalogue take none.
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -69,28 +71,89 @@ bool ParseInt(std::string_view text, int& value) {
   return true;
 }
 
+// Standard input line by line without a stream call per line. Output is flushed whenever
+// input would have to wait, so that the tool still answers line by line when used by hand.
+class LineReader {
+ public:
+  // The next line without its '\n'; valid until the next call. False at the end of input.
+  bool Next(std::string_view& line) {
+    for (;;) {
+      const auto start = buffer_.begin() + static_cast<std::ptrdiff_t>(begin_);
+      const auto stop = buffer_.begin() + static_cast<std::ptrdiff_t>(end_);
+      const auto newline = std::find(start, stop, '\n');
+      if (newline != stop || (eof_ && start != stop)) {
+        line = std::string_view(&*start, static_cast<size_t>(newline - start));
+        begin_ = static_cast<size_t>(newline - buffer_.begin()) + (newline != stop);
+        return true;
+      }
+      if (eof_) return false;
+      Refill();
+    }
+  }
+
+ private:
+  void Refill() {
+    // Keep the partial line, and make room for a long one.
+    buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(begin_));
+    end_ -= begin_;
+    begin_ = 0;
+    if (buffer_.size() - end_ < kChunk) buffer_.resize(end_ + kChunk);
+    std::streamsize n = std::cin.readsome(buffer_.data() + end_, kChunk);
+    if (n <= 0) {
+      std::cout.flush();
+      if (std::cin.peek() == std::char_traits<char>::eof()) {
+        eof_ = true;
+        return;
+      }
+      n = std::cin.readsome(buffer_.data() + end_, kChunk);
+    }
+    end_ += static_cast<size_t>(n);
+  }
+
+  static constexpr std::streamsize kChunk = 1 << 16;
+  std::vector<char> buffer_;
+  size_t begin_ = 0, end_ = 0;
+  bool eof_ = false;
+};
+
+// Each candidate set as its three lowercase hex digits.
+struct HexTable {
+  std::array<std::array<char, 3>, 4096> text{};
+  constexpr HexTable() {
+    constexpr char kHex[] = "0123456789abcdef";
+    for (int s = 0; s < 4096; ++s) text[s] = {kHex[s >> 8], kHex[(s >> 4) & 15], kHex[s & 15]};
+  }
+};
+constexpr HexTable kHexTable{};
+
 int Solve() {
   RunState state;
   Solver solver(state);
+  LineReader reader;
+  std::string_view text;
   std::string line, out;
-  static constexpr char kHex[] = "0123456789abcdef";
-  while (ReadPuzzleLine(line)) {
+  while (reader.Next(text)) {
+    line.assign(text);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out.clear();
     if (line.size() != 81) {
       out = "error: line has " + std::to_string(line.size()) + " characters, expected 81";
     } else {
       BoardRecord board;
-      LoadBoardFromString(board, line);
+      LoadBoardFromString(board, line);  // '.' is no digit: an empty cell like '0'
       const bool solved = solver.RunCalculation(board);
       out = solved ? "1 " : "0 ";
       out += std::to_string(state.TechniqueChanges);
       out += ' ';
-      for (DigitSet s : board.cells) {
-        out += kHex[(s >> 8) & 15];
-        out += kHex[(s >> 4) & 15];
-        out += kHex[s & 15];
+      const size_t at = out.size();
+      out.resize(at + 3 * 81);
+      for (int i = 0; i < 81; ++i) {
+        const auto& hex = kHexTable.text[board.cells[i] & 0xFFF];
+        std::copy(hex.begin(), hex.end(), out.begin() + static_cast<std::ptrdiff_t>(at + 3 * i));
       }
     }
-    std::cout << out << '\n';
+    out += '\n';
+    std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
   }
   return 0;
 }
