@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <set>
+#include <unordered_set>
 
 #include "base/texts.h"
 #include "library/builtin_puzzles.h"
 #include "model/board.h"
+#include "model/puzzle_index.h"
 #include "model/puzzle_string.h"
 #include "solve/solver.h"
 
@@ -68,18 +69,24 @@ std::string ReadWholeFile(const std::filesystem::path& file) {
 }
 
 // Lines end in LF or CR LF; nothing else is trimmed.
-std::vector<std::string> SplitLines(const std::string& content) {
-  std::vector<std::string> lines;
+std::vector<std::string_view> SplitLines(std::string_view content) {
+  std::vector<std::string_view> lines;
   size_t start = 0;
   while (start < content.size()) {
     size_t end = content.find('\n', start);
     if (end == std::string::npos) end = content.size();
-    std::string line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
+    std::string_view line = content.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
     start = end + 1;
   }
   return lines;
+}
+
+std::unordered_set<std::string> ValueNameSet(SettingsStore& store, std::string_view key) {
+  std::vector<std::string> names = store.ValueNames(key);
+  return std::unordered_set<std::string>(std::make_move_iterator(names.begin()),
+                                         std::make_move_iterator(names.end()));
 }
 
 }  // namespace
@@ -94,14 +101,10 @@ std::string SampleNumber(int position, int t, int s) {
   return text;
 }
 
-Catalogue::Catalogue(Settings& settings, CataloguePort& port)
-    : settings_(settings), port_(port), builtinCount_(static_cast<int>(BuiltinSamples().size())) {}
-
-std::vector<std::string> Catalogue::ReadOwnSamples(unsigned* firstMissing) {
+std::vector<std::string> ReadOwnSamples(SettingsStore& store, unsigned* firstMissing) {
   std::vector<std::string> own;
-  SettingsStore& store = settings_.Store();
-  const std::vector<std::string> names = store.ValueNames(kSamples);
-  const std::set<std::string> present(names.begin(), names.end());
+  const std::unordered_set<std::string> present = ValueNameSet(store, kSamples);
+  own.reserve(present.size());
   unsigned n = 1;
   for (;; ++n) {
     const std::string name = SampleValueName(n);
@@ -114,32 +117,44 @@ std::vector<std::string> Catalogue::ReadOwnSamples(unsigned* firstMissing) {
   return own;
 }
 
+Catalogue::Catalogue(Settings& settings, CataloguePort& port)
+    : settings_(settings), port_(port), builtinCount_(static_cast<int>(BuiltinSamples().size())) {}
+
 void Catalogue::FillSampleList(std::vector<std::string>& list) {
   list = BuiltinSamples();
   builtinCount_ = static_cast<int>(list.size());
   if (!settings_.Store().KeyExists(kSamples)) return;
-  for (std::string& text : ReadOwnSamples(nullptr)) list.push_back(std::move(text));
+  std::vector<std::string> own = ReadOwnSamples(settings_.Store());
+  list.reserve(list.size() + own.size());
+  for (std::string& text : own) list.push_back(std::move(text));
 }
 
-void Catalogue::ImportSampleList(const std::filesystem::path& file) {
+void Catalogue::ImportSampleList(const std::filesystem::path& file,
+                                 const ImportProgress& progress) {
   // The store is written only after the whole file has been read.
-  const std::vector<std::string> lines = SplitLines(ReadWholeFile(file));
+  const std::string content = ReadWholeFile(file);
+  const std::vector<std::string_view> lines = SplitLines(content);
   if (settings_.SettingsErased()) return;
 
-  std::vector<std::string> known = BuiltinSamples();
+  SettingsStore& store = settings_.Store();
+  PuzzleIndex known;
+  int index = 0;
+  for (const std::string& text : BuiltinSamples()) known.Add(text, index++);
   unsigned next = 1;
-  for (std::string& text : ReadOwnSamples(&next)) known.push_back(std::move(text));
+  for (const std::string& text : ReadOwnSamples(store, &next)) known.Add(text, index++);
 
   RunState state;
   Solver solver(state);
-  std::vector<std::string> added;
-  for (const std::string& line : lines) {
+  std::vector<std::string_view> added;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (progress && i % 256 == 0 && !progress(i, lines.size())) break;
+    const std::string_view line = lines[i];
     // A line with other characters than digits could pass the variant test and the solver,
     // and then be skipped by the catalogue for ever: only puzzle strings are taken.
-    if (!IsSudokuString(line) || !IsNewSudoku(line, known)) continue;
+    if (!IsSudokuString(line) || !known.IsNew(line)) continue;
     BoardRecord scratch;
     if (!LoadBoardFromString(scratch, line, true, solver)) continue;
-    known.push_back(line);
+    known.Add(line, index++);
     added.push_back(line);
   }
 
@@ -147,9 +162,11 @@ void Catalogue::ImportSampleList(const std::filesystem::path& file) {
     port_.ShowInformation(Text(1072));
     return;
   }
-  SettingsStore& store = settings_.Store();
-  for (size_t j = 0; j < added.size(); ++j) {
-    store.PutString(kSamples, SampleValueName(next + static_cast<unsigned>(j)), added[j]);
+  {
+    SettingsBatch batch(store);
+    for (size_t j = 0; j < added.size(); ++j) {
+      store.PutString(kSamples, SampleValueName(next + static_cast<unsigned>(j)), added[j]);
+    }
   }
   const int count = static_cast<int>(added.size());
   port_.ShowInformation(FormatText(count == 1 ? 1073 : 1074, count));
@@ -160,15 +177,17 @@ void Catalogue::StoreOwnSamples(const std::vector<std::string>& list) {
   SettingsStore& store = settings_.Store();
   const size_t builtin = static_cast<size_t>(builtinCount_);
   if (list.size() <= builtin) {
-    store.DeleteKey(kSamples);
+    if (store.KeyExists(kSamples)) store.DeleteKey(kSamples);
     return;
   }
+  SettingsBatch batch(store);
+  const std::unordered_set<std::string> present = ValueNameSet(store, kSamples);
   unsigned k = 1;
   for (size_t i = builtin; i < list.size(); ++i, ++k) {
-    store.PutString(kSamples, SampleValueName(k), list[i]);
+    const std::string name = SampleValueName(k);
+    if (present.contains(name) && store.GetString(kSamples, name) == list[i]) continue;
+    store.PutString(kSamples, name, list[i]);
   }
-  const std::vector<std::string> names = store.ValueNames(kSamples);
-  const std::set<std::string> present(names.begin(), names.end());
   for (;; ++k) {
     const std::string name = SampleValueName(k);
     if (!present.contains(name)) break;
@@ -186,10 +205,17 @@ int Catalogue::DeleteOwnSamples(std::vector<std::string>& list, const std::vecto
   int c = focused;
   for (int i = static_cast<int>(list.size()) - 1; i >= builtinCount_; --i) {
     if (!marked[static_cast<size_t>(i)]) continue;
-    list.erase(list.begin() + i);
     if (i < c) --c;
     deleted.push_back(i + 1);
   }
+  // One pass over the list, however many entries go.
+  size_t kept = static_cast<size_t>(std::max(builtinCount_, 0));
+  for (size_t i = kept; i < list.size(); ++i) {
+    if (marked[i]) continue;
+    if (kept != i) list[kept] = std::move(list[i]);
+    ++kept;
+  }
+  list.resize(std::min(kept, list.size()));
   if (c >= static_cast<int>(list.size())) c = static_cast<int>(list.size()) - 1;
   if (deleted.empty()) return c;
 
@@ -216,21 +242,27 @@ void Catalogue::RenumberHallOfFame(const std::vector<int>& deleted) {
   if (settings_.SettingsErased()) return;
   SettingsStore& store = settings_.Store();
   if (!store.KeyExists(kHallOfFame)) return;
-  for (int d : deleted) {  // highest first: every remaining entry keeps its puzzle
-    std::vector<std::pair<int, std::string>> above;
-    for (const std::string& name : store.ValueNames(kHallOfFame)) {
-      const int number = NumericName(name);
-      if (number == d) {
-        store.DeleteValue(kHallOfFame, name);
-      } else if (number > d) {
-        above.emplace_back(number, name);
-      }
+  // Deleting d and moving every entry above it down by one, for each d from the highest down,
+  // leaves entry n at n minus the number of deleted positions below it.
+  const std::vector<int> ascending(deleted.rbegin(), deleted.rend());
+  SettingsBatch batch(store);
+  std::vector<std::pair<int, std::string>> moved;
+  for (const std::string& name : store.ValueNames(kHallOfFame)) {
+    const int number = NumericName(name);
+    if (number == 0) continue;
+    const auto at = std::lower_bound(ascending.begin(), ascending.end(), number);
+    if (at != ascending.end() && *at == number) {
+      store.DeleteValue(kHallOfFame, name);
+    } else if (at != ascending.begin()) {
+      moved.emplace_back(number, name);
     }
-    // Lowest first, so that every new name has just been freed.
-    std::sort(above.begin(), above.end());
-    for (const auto& [number, name] : above) {
-      RenameValue(store, kHallOfFame, name, std::to_string(number - 1));
-    }
+  }
+  // Lowest first, so that every new name is free by then.
+  std::sort(moved.begin(), moved.end());
+  for (const auto& [number, name] : moved) {
+    const auto below =
+        std::lower_bound(ascending.begin(), ascending.end(), number) - ascending.begin();
+    RenameValue(store, kHallOfFame, name, std::to_string(number - below));
   }
 }
 
@@ -241,6 +273,7 @@ int Catalogue::ResetSamples(std::vector<std::string>& list, int focused) {
 
   SettingsStore& store = settings_.Store();
   if (!settings_.SettingsErased() && store.KeyExists(kHallOfFame)) {
+    SettingsBatch batch(store);
     for (const std::string& name : store.ValueNames(kHallOfFame)) {
       if (NumericName(name) > builtinCount_) store.DeleteValue(kHallOfFame, name);
     }

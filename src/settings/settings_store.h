@@ -35,6 +35,23 @@ class SettingsStore {
   // Deletes the main key, then each parent key of the maker's path that is left empty.
   // Returns whether the main key is gone.
   virtual bool EraseAll() = 0;
+
+  // A write reaches the disk at once, except between BeginBatch and the matching EndBatch:
+  // the writes in between reach it together at the end. Batches nest.
+  virtual void BeginBatch() {}
+  virtual void EndBatch() {}
+};
+
+// The writes of one bulk operation, stored together when it ends.
+class SettingsBatch {
+ public:
+  explicit SettingsBatch(SettingsStore& store) : store_(store) { store_.BeginBatch(); }
+  ~SettingsBatch() { store_.EndBatch(); }
+  SettingsBatch(const SettingsBatch&) = delete;
+  SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+ private:
+  SettingsStore& store_;
 };
 
 }  // namespace sudoku

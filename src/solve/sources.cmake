@@ -3,4 +3,5 @@ target_sources(sudoku_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/summaries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/group_tracker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/generator.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/distinct_puzzles.cpp
 )
