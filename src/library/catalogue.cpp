@@ -146,8 +146,12 @@ void Catalogue::ImportSampleList(const std::filesystem::path& file,
   RunState state;
   Solver solver(state);
   std::vector<std::string_view> added;
+  bool cancelled = false;
   for (size_t i = 0; i < lines.size(); ++i) {
-    if (progress && i % 256 == 0 && !progress(i, lines.size())) break;
+    if (progress && i % 256 == 0 && !progress(i, lines.size())) {
+      cancelled = true;
+      break;
+    }
     const std::string_view line = lines[i];
     // A line with other characters than digits could pass the variant test and the solver,
     // and then be skipped by the catalogue for ever: only puzzle strings are taken.
@@ -157,6 +161,7 @@ void Catalogue::ImportSampleList(const std::filesystem::path& file,
     known.Add(line, index++);
     added.push_back(line);
   }
+  if (progress && !cancelled) progress(lines.size(), lines.size());
 
   if (added.empty()) {
     port_.ShowInformation(Text(1072));

@@ -33,23 +33,34 @@ const SourceTable& Sources() {
 
 std::optional<PuzzleKey> CanonicalKey(std::string_view p) {
   if (!IsSudokuString(p)) return std::nullopt;
-  // For one transformation the smallest of the nine shifts turns its first given into '1':
-  // the cells before it are '0' in every shift. The key is the smallest of these eight.
-  std::array<uint8_t, 81> best{}, candidate{};
-  bool first = true;
-  for (const auto& source : Sources().source) {
-    int shift = -1;
-    for (int i = 0; i < 81; ++i) {
-      const int d = p[source[static_cast<size_t>(i)]] - '0';
-      if (d == 0) {
-        candidate[static_cast<size_t>(i)] = 0;
-        continue;
-      }
-      if (shift < 0) shift = 10 - d;  // d + shift wraps to 1
-      candidate[static_cast<size_t>(i)] = static_cast<uint8_t>((d - 1 + shift) % 9 + 1);
+  // For one transformation the smallest of the nine shifts turns its first given into 1: the
+  // cells before it are 0 in every shift. The key is the smallest of these eight strings; a
+  // transformation is dropped at its first cell above the best so far.
+  static constexpr auto kShifted = [] {
+    // kShifted[f][d]: digit d shifted so that digit f becomes 1.
+    std::array<std::array<uint8_t, 10>, 10> table{};
+    for (int f = 1; f <= 9; ++f) {
+      for (int d = 1; d <= 9; ++d) table[f][d] = static_cast<uint8_t>((d - f + 9) % 9 + 1);
     }
-    if (first || candidate < best) best = candidate;
-    first = false;
+    return table;
+  }();
+  const auto& sources = Sources().source;
+  std::array<uint8_t, 81> best{};
+  for (size_t t = 0; t < 8; ++t) {
+    const auto& source = sources[t];
+    const uint8_t* shifted = nullptr;
+    bool below = t == 0;  // already smaller than the best: the rest is copied
+    size_t i = 0;
+    for (; i < 81; ++i) {
+      const int d = p[source[i]] - '0';
+      if (d != 0 && !shifted) shifted = kShifted[static_cast<size_t>(d)].data();
+      const uint8_t c = d == 0 ? 0 : shifted[d];
+      if (!below) {
+        if (c > best[i]) break;
+        if (c < best[i]) below = true;
+      }
+      best[i] = c;
+    }
   }
   PuzzleKey key{};
   for (size_t i = 0; i < 81; ++i) {
