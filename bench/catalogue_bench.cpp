@@ -94,6 +94,17 @@ void BM_OpenStore(benchmark::State& state) {
   }
 }
 
+// One option written while n own puzzles share the file: each such write reaches the disk
+// at once.
+void BM_WriteOneSetting(benchmark::State& state) {
+  const QString file = TempDir().path() + "/one.conf";
+  QFile::remove(file);
+  QFile::copy(StoreFile(TempDir(), static_cast<size_t>(state.range(0))), file);
+  IniSettingsStore store(file, "2.0");
+  int velocity = 0;
+  for (auto _ : state) store.PutInt("", "Velocity", ++velocity % 25);
+}
+
 // The chooser opening: the catalogue loaded from the open store.
 void BM_FillSampleList(benchmark::State& state) {
   const size_t n = static_cast<size_t>(state.range(0));
@@ -175,6 +186,7 @@ void Sizes(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_ImportList)->Apply(Sizes)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_OpenStore)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteOneSetting)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillSampleList)->Apply(Sizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StoreOwnSamples)
     ->ArgsProduct({{1000, 10000, 100000}, {0, 1}})

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <unordered_set>
 
 #include "base/texts.h"
 #include "library/builtin_puzzles.h"
@@ -83,16 +82,42 @@ std::vector<std::string_view> SplitLines(std::string_view content) {
   return lines;
 }
 
-std::unordered_set<std::string> ValueNameSet(SettingsStore& store, std::string_view key) {
-  std::vector<std::string> names = store.ValueNames(key);
-  return std::unordered_set<std::string>(std::make_move_iterator(names.begin()),
-                                         std::make_move_iterator(names.end()));
+// The values of the own-puzzle key by number, up to the first missing number (exclusive);
+// entry 0 is unused. A value that is no string is there, without a text.
+std::vector<std::optional<std::string>*> OwnValuesByNumber(SettingsStore::NamedStrings& values) {
+  // Numbers beyond the count of values can never be reached without a gap.
+  std::vector<std::optional<std::string>*> byNumber(values.size() + 1, nullptr);
+  for (auto& [name, text] : values) {
+    const unsigned n = SampleValueNumber(name);
+    if (n > 0 && n < byNumber.size()) byNumber[n] = &text;
+  }
+  size_t end = 1;
+  while (end < byNumber.size() && byNumber[end]) ++end;
+  byNumber.resize(end);
+  return byNumber;
 }
 
 }  // namespace
 
 std::string SampleValueName(unsigned n) {
   return FormatText(1071, n);
+}
+
+unsigned SampleValueNumber(std::string_view name) {
+  static const std::string prefix = [] {
+    std::string zero = SampleValueName(0);
+    zero.pop_back();
+    return zero;
+  }();
+  if (!name.starts_with(prefix)) return 0;
+  const std::string_view digits = name.substr(prefix.size());
+  if (digits.empty() || digits.size() > 9 || digits[0] == '0') return 0;
+  unsigned n = 0;
+  for (char ch : digits) {
+    if (ch < '0' || ch > '9') return 0;
+    n = n * 10 + static_cast<unsigned>(ch - '0');
+  }
+  return n;
 }
 
 std::string SampleNumber(int position, int t, int s) {
@@ -102,18 +127,16 @@ std::string SampleNumber(int position, int t, int s) {
 }
 
 std::vector<std::string> ReadOwnSamples(SettingsStore& store, unsigned* firstMissing) {
+  SettingsStore::NamedStrings values = store.GetStrings(kSamples);
+  const auto byNumber = OwnValuesByNumber(values);
   std::vector<std::string> own;
-  const std::unordered_set<std::string> present = ValueNameSet(store, kSamples);
-  own.reserve(present.size());
-  unsigned n = 1;
-  for (;; ++n) {
-    const std::string name = SampleValueName(n);
-    if (!present.contains(name)) break;
+  own.reserve(byNumber.size());
+  for (size_t n = 1; n < byNumber.size(); ++n) {
     // An invalid value is passed over but still takes its number.
-    std::optional<std::string> text = store.GetString(kSamples, name);
+    std::optional<std::string>& text = *byNumber[n];
     if (text && IsSudokuString(*text)) own.push_back(std::move(*text));
   }
-  if (firstMissing) *firstMissing = n;
+  if (firstMissing) *firstMissing = static_cast<unsigned>(byNumber.size());
   return own;
 }
 
@@ -186,17 +209,15 @@ void Catalogue::StoreOwnSamples(const std::vector<std::string>& list) {
     return;
   }
   SettingsBatch batch(store);
-  const std::unordered_set<std::string> present = ValueNameSet(store, kSamples);
-  unsigned k = 1;
+  SettingsStore::NamedStrings values = store.GetStrings(kSamples);
+  const auto byNumber = OwnValuesByNumber(values);
+  size_t k = 1;
   for (size_t i = builtin; i < list.size(); ++i, ++k) {
-    const std::string name = SampleValueName(k);
-    if (present.contains(name) && store.GetString(kSamples, name) == list[i]) continue;
-    store.PutString(kSamples, name, list[i]);
+    if (k < byNumber.size() && *byNumber[k] == list[i]) continue;
+    store.PutString(kSamples, SampleValueName(static_cast<unsigned>(k)), list[i]);
   }
-  for (;; ++k) {
-    const std::string name = SampleValueName(k);
-    if (!present.contains(name)) break;
-    store.DeleteValue(kSamples, name);
+  for (; k < byNumber.size(); ++k) {
+    store.DeleteValue(kSamples, SampleValueName(static_cast<unsigned>(k)));
   }
 }
 

@@ -16,6 +16,8 @@ namespace sudoku {
 
 // The value name of own puzzle n: "Sudoku n".
 std::string SampleValueName(unsigned n);
+// The n of SampleValueName(n); 0 for any other name.
+unsigned SampleValueNumber(std::string_view name);
 // The puzzle number of a variant: 1-based catalogue position, transformation t and digit
 // shift s, as "position.t+1.s+1".
 std::string SampleNumber(int position, int t, int s);

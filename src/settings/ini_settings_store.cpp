@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringList>
+#include <array>
 #include <charconv>
 #include <cstdio>
 
@@ -256,13 +257,16 @@ bool HasTypePrefix(const QString& s) {
 
 // Plain values need no unescaping: the own puzzles, numbers, simple names.
 bool IsPlain(std::string_view text) {
+  static constexpr auto kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int ch = 0x20; ch < 0x7F; ++ch) plain[static_cast<size_t>(ch)] = true;
+    for (char ch : {'\\', '"', ',', ';', '='}) plain[static_cast<unsigned char>(ch)] = false;
+    return plain;
+  }();
   if (text.empty()) return true;
   if (text.front() == '@' || text.front() == ' ' || text.back() == ' ') return false;
   for (char ch : text) {
-    const auto u = static_cast<unsigned char>(ch);
-    if (u < 0x20 || u >= 0x7F || ch == '\\' || ch == '"' || ch == ',' || ch == ';' || ch == '=') {
-      return false;
-    }
+    if (!kPlain[static_cast<unsigned char>(ch)]) return false;
   }
   return true;
 }
@@ -573,6 +577,18 @@ std::vector<std::string> IniSettingsStore::ValueNames(std::string_view key) {
     }
   }
   return names;
+}
+
+SettingsStore::NamedStrings IniSettingsStore::GetStrings(std::string_view key) {
+  const std::string below = Path(key) + '/';
+  NamedStrings values;
+  for (auto it = values_.lower_bound(below); it != values_.end() && it->first.starts_with(below);
+       ++it) {
+    const std::string_view name = std::string_view(it->first).substr(below.size());
+    if (name.find('/') != std::string_view::npos) continue;
+    values.emplace_back(std::string(name), ini::DecodeString(it->second));
+  }
+  return values;
 }
 
 void IniSettingsStore::Put(std::string path, std::string text) {

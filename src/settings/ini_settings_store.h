@@ -28,6 +28,7 @@ class IniSettingsStore : public SettingsStore {
                                                 std::string_view name) override;
   bool KeyExists(std::string_view key) override;
   std::vector<std::string> ValueNames(std::string_view key) override;
+  NamedStrings GetStrings(std::string_view key) override;
   void PutInt(std::string_view key, std::string_view name, int64_t value) override;
   void PutString(std::string_view key, std::string_view name, std::string_view value) override;
   void PutBinary(std::string_view key, std::string_view name,

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sudoku {
@@ -22,6 +23,17 @@ class SettingsStore {
                                                         std::string_view name) = 0;
   virtual bool KeyExists(std::string_view key) = 0;
   virtual std::vector<std::string> ValueNames(std::string_view key) = 0;
+  // Every value of the key by name, with its text where it is a string: the own puzzles in
+  // one pass. Stores that can, read them together.
+  using NamedStrings = std::vector<std::pair<std::string, std::optional<std::string>>>;
+  virtual NamedStrings GetStrings(std::string_view key) {
+    NamedStrings values;
+    for (std::string& name : ValueNames(key)) {
+      std::optional<std::string> text = GetString(key, name);
+      values.emplace_back(std::move(name), std::move(text));
+    }
+    return values;
+  }
 
   // Writes create the key when needed.
   virtual void PutInt(std::string_view key, std::string_view name, int64_t value) = 0;
