@@ -86,6 +86,35 @@ done:
   return lineLen > 0;
 }
 
+// A value's text as it may stand before the end of a line: an unclosed quote (which would
+// take the following lines along) is closed, and a backslash at the end, alone or escaping a
+// line end, is dropped. The value that QSettings reads stays the same.
+std::string SelfContained(std::string_view text) {
+  for (;;) {
+    bool inQuotes = false;
+    size_t trailing = 0;  // characters of a final escape that would continue the line
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\\') {
+        if (i + 1 == text.size()) {
+          trailing = 1;
+        } else if (i + 2 == text.size() && (text[i + 1] == '\n' || text[i + 1] == '\r')) {
+          trailing = 2;
+        }
+        ++i;
+      } else if (text[i] == '"') {
+        inQuotes = !inQuotes;
+      }
+    }
+    if (trailing > 0) {
+      text.remove_suffix(trailing);
+      continue;
+    }
+    std::string result(text);
+    if (inQuotes) result += '"';
+    return result;
+  }
+}
+
 // '\' separates groups, %XX and %UXXXX are characters.
 std::string UnescapeKey(std::string_view key) {
   bool plain = true;
@@ -392,7 +421,9 @@ std::optional<int64_t> DecodeInt(std::string_view text) {
   if (IsPlain(text)) {
     digits = text;
   } else if (const auto s = StringValue(text)) {
-    digits = s->trimmed().toStdString();
+    // Qt reads a number up to a NUL character, as a C string.
+    const qsizetype nul = s->indexOf(QChar::Null);
+    digits = (nul < 0 ? *s : s->first(nul)).trimmed().toStdString();
   } else {
     return std::nullopt;
   }
@@ -446,9 +477,15 @@ std::map<std::string, std::string> Parse(std::string_view data) {
     }
     if (equalsPos == std::string_view::npos) continue;
     const std::string_view key = Trimmed(data.substr(lineStart, equalsPos - lineStart));
-    if (key.empty()) continue;
-    std::string value(data.substr(equalsPos + 1, lineStart + lineLen - equalsPos - 1));
-    values[section + UnescapeKey(key)] = std::move(value);
+    // Keys with an empty group cannot be asked for by name (QSettings keeps them unreachable):
+    // they are left out, and so never written back.
+    std::string path = section + UnescapeKey(key);
+    if (path.empty() || path.front() == '/' || path.back() == '/' ||
+        path.find("//") != std::string::npos) {
+      continue;
+    }
+    values[std::move(path)] =
+        SelfContained(data.substr(equalsPos + 1, lineStart + lineLen - equalsPos - 1));
   }
   return values;
 }

@@ -266,6 +266,34 @@ TEST(IniStore, ReadsAndWritesWhatQSettingsDoes) {
   }
 }
 
+// A hand-edited file whose last value runs to its end (an open quote, a line continued by a
+// backslash) must not swallow the values written after it when the file is rewritten.
+TEST(IniStore, ValuesRunningToTheEndStayInTheirPlace) {
+  QTemporaryDir dir;
+  for (const char* last : {"A=\"open, \\\"quoted\n", "A=continued\\\n", "A=dangling\\"}) {
+    const QString file = dir.path() + "/edited" + QString::number(last[2]) + ".conf";
+    {
+      QFile f(file);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(QByteArray("[2.0]\nZ=1\n") + last);
+    }
+    QString before;
+    {
+      QSettings qt(file, QSettings::IniFormat);
+      before = qt.value("2.0/A").toString();
+    }
+    {
+      IniSettingsStore store(file, "2.0");
+      EXPECT_EQ(store.GetString("", "A"), before.toStdString()) << last;
+      store.PutInt("", "Velocity", 3);  // rewrites the file with A before Z
+    }
+    QSettings qt(file, QSettings::IniFormat);
+    EXPECT_EQ(qt.value("2.0/A").toString(), before) << last;
+    EXPECT_EQ(qt.value("2.0/Z").toInt(), 1) << last;
+    EXPECT_EQ(qt.value("2.0/Velocity").toInt(), 3) << last;
+  }
+}
+
 TEST(IniStore, WritesAtOnceBatchesTogetherAndKeepsOthersChanges) {
   QTemporaryDir dir;
   const QString file = dir.path() + "/Quillbrook/Sudoku.conf";
