@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
 
   RegisterBuiltinSkin();
   QApplication::setWindowIcon(ProgramIcon());
-  QtSettingsStore store;
-  Settings settings(store);
+  const std::unique_ptr<SettingsStore> store = OpenUserSettingsStore();
+  Settings settings(*store);
   StartupSettings options = StartupSettings::Read(settings);
 
   // The windows, in this order: the main window, the options window, the status window.

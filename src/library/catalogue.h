@@ -5,6 +5,7 @@
 // of fame and the running game with them.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,9 +16,15 @@ namespace sudoku {
 
 // The value name of own puzzle n: "Sudoku n".
 std::string SampleValueName(unsigned n);
+// The n of SampleValueName(n); 0 for any other name.
+unsigned SampleValueNumber(std::string_view name);
 // The puzzle number of a variant: 1-based catalogue position, transformation t and digit
 // shift s, as "position.t+1.s+1".
 std::string SampleNumber(int position, int t, int s);
+
+// The valid own puzzles in number order, up to the first missing number, which `firstMissing`
+// receives.
+std::vector<std::string> ReadOwnSamples(SettingsStore& store, unsigned* firstMissing = nullptr);
 
 class Catalogue {
  public:
@@ -28,13 +35,18 @@ class Catalogue {
   // The number of built-in entries at the head of the list.
   int BuiltinCount() const { return builtinCount_; }
 
+  // Told how many of the file's lines have been checked so far; false stops the import, which
+  // then keeps the puzzles taken up to there.
+  using ImportProgress = std::function<bool(size_t checked, size_t lines)>;
+
   // Adds the new, solvable puzzles of a list file (one per line, CR LF or LF) to the own
-  // puzzles and tells how many through the port. Throws TextError(531) when the file cannot be
-  // read; nothing is written then.
-  void ImportSampleList(const std::filesystem::path& file);
+  // puzzles, in one write, and tells how many through the port. Throws TextError(531) when the
+  // file cannot be read; nothing is written then.
+  void ImportSampleList(const std::filesystem::path& file, const ImportProgress& progress = {});
 
   // Writes the own part of the list back, so that the store holds exactly "Sudoku 1" to
-  // "Sudoku K"; nothing once the settings have been erased.
+  // "Sudoku K": in one write, and only the values that differ; nothing once the settings have
+  // been erased.
   void StoreOwnSamples(const std::vector<std::string>& list);
 
   // Removes the selected own entries (0-based list indexes; built-in ones stay) and renumbers
@@ -46,9 +58,6 @@ class Catalogue {
   int ResetSamples(std::vector<std::string>& list, int focused);
 
  private:
-  // The valid own puzzles in number order, and the first number without a value.
-  std::vector<std::string> ReadOwnSamples(unsigned* firstMissing);
-  bool HasValue(std::string_view key, const std::string& name);
   void RenumberHallOfFame(const std::vector<int>& deleted);
 
   Settings& settings_;

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <fstream>
 #include <random>
-#include <set>
 #include <sstream>
 
 #include "base/texts.h"
@@ -103,18 +102,8 @@ std::string TextLine(const BoardRecord& board) {
 }
 
 std::string SampleListText(Settings& settings) {
-  SettingsStore& store = settings.Store();
-  const char* key = setting::kSamplesKey;
-  if (!store.KeyExists(key)) return {};
-  const std::vector<std::string> names = store.ValueNames(key);
-  const std::set<std::string> present(names.begin(), names.end());
   std::string out;
-  for (unsigned n = 1;; ++n) {
-    const std::string name = SampleValueName(n);
-    if (!present.contains(name)) break;
-    const std::optional<std::string> text = store.GetString(key, name);
-    if (text && IsSudokuString(*text)) out += *text + "\r\n";
-  }
+  for (const std::string& text : ReadOwnSamples(settings.Store())) out += text + "\r\n";
   return out;
 }
 

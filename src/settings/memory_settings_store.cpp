@@ -3,7 +3,7 @@
 namespace sudoku {
 
 const MemorySettingsStore::Value* MemorySettingsStore::Find(std::string_view key,
-                                                           std::string_view name) const {
+                                                            std::string_view name) const {
   auto k = keys.find(std::string(key));
   if (k == keys.end()) return nullptr;
   auto v = k->second.find(std::string(name));
@@ -48,23 +48,27 @@ std::vector<std::string> MemorySettingsStore::ValueNames(std::string_view key) {
 void MemorySettingsStore::PutInt(std::string_view key, std::string_view name, int64_t value) {
   keys[""];
   keys[std::string(key)][std::string(name)] = value;
+  Written();
 }
 
 void MemorySettingsStore::PutString(std::string_view key, std::string_view name,
                                     std::string_view value) {
   keys[""];
   keys[std::string(key)][std::string(name)] = std::string(value);
+  Written();
 }
 
 void MemorySettingsStore::PutBinary(std::string_view key, std::string_view name,
                                     const std::vector<uint8_t>& value) {
   keys[""];
   keys[std::string(key)][std::string(name)] = value;
+  Written();
 }
 
 void MemorySettingsStore::DeleteValue(std::string_view key, std::string_view name) {
   auto k = keys.find(std::string(key));
   if (k != keys.end()) k->second.erase(std::string(name));
+  Written();
 }
 
 void MemorySettingsStore::DeleteKey(std::string_view key) {
@@ -72,6 +76,22 @@ void MemorySettingsStore::DeleteKey(std::string_view key) {
     keys.clear();
   } else {
     keys.erase(std::string(key));
+  }
+  Written();
+}
+
+void MemorySettingsStore::Written() {
+  if (batch_ > 0) {
+    pending_ = true;
+  } else {
+    ++flushes;
+  }
+}
+
+void MemorySettingsStore::EndBatch() {
+  if (batch_ > 0 && --batch_ == 0 && pending_) {
+    pending_ = false;
+    ++flushes;
   }
 }
 

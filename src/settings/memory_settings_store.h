@@ -26,15 +26,24 @@ class MemorySettingsStore : public SettingsStore {
   void DeleteValue(std::string_view key, std::string_view name) override;
   void DeleteKey(std::string_view key) override;
   bool EraseAll() override;
+  void BeginBatch() override { ++batch_; }
+  void EndBatch() override;
 
   // Keys that exist, even without values (a written-then-emptied key stays until deleted).
   std::map<std::string, std::map<std::string, Value>> keys;
   // Whether another program of the same maker keeps values beside ours.
   bool makerHasOtherKeys = false;
   bool erased = false;
+  // How often the store would have reached the disk: once per write outside a batch, once
+  // per batch that wrote anything.
+  int flushes = 0;
 
  private:
   const Value* Find(std::string_view key, std::string_view name) const;
+  void Written();
+
+  int batch_ = 0;
+  bool pending_ = false;
 };
 
 }  // namespace sudoku

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include "settings/ini_settings_store.h"
 
 namespace sudoku {
 namespace {
@@ -11,12 +14,6 @@ namespace {
 constexpr const char* kOrganisation = "Quillbrook";
 constexpr const char* kApplication = "Sudoku";
 constexpr const char* kMainKey = "2.0";
-
-// Each access opens the store afresh, as the settings are opened for one operation at a time;
-// QSettings shares the underlying data inside the process.
-QSettings Open() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
-}
 
 QString Path(std::string_view key) {
   QString path = kMainKey;
@@ -28,17 +25,44 @@ QString Path(std::string_view key, std::string_view name) {
   return Path(key) + '/' + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QVariant Read(std::string_view key, std::string_view name) {
-  QSettings s = Open();
-  return s.value(Path(key, name));
+bool IsBinary(const QVariant& v) {
+  return v.typeId() == QMetaType::QByteArray;
 }
-
-bool IsBinary(const QVariant& v) { return v.typeId() == QMetaType::QByteArray; }
 
 }  // namespace
 
+QtSettingsStore::QtSettingsStore() = default;
+
+QtSettingsStore::~QtSettingsStore() {
+  if (settings_) settings_->sync();
+}
+
+QSettings& QtSettingsStore::Settings() {
+  if (!settings_) {
+    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            kOrganisation, kApplication);
+  }
+  return *settings_;
+}
+
+// Each write is stored at once, a batch's writes together at its end.
+void QtSettingsStore::Written() {
+  if (batch_ > 0) {
+    pending_ = true;
+  } else {
+    Settings().sync();
+  }
+}
+
+void QtSettingsStore::EndBatch() {
+  if (batch_ > 0 && --batch_ == 0 && pending_) {
+    pending_ = false;
+    Settings().sync();
+  }
+}
+
 std::optional<int64_t> QtSettingsStore::GetInt(std::string_view key, std::string_view name) {
-  const QVariant v = Read(key, name);
+  const QVariant v = Settings().value(Path(key, name));
   if (!v.isValid() || IsBinary(v)) return std::nullopt;
   bool ok = false;
   const qlonglong value = v.toLongLong(&ok);
@@ -46,74 +70,73 @@ std::optional<int64_t> QtSettingsStore::GetInt(std::string_view key, std::string
   return value;
 }
 
-std::optional<std::string> QtSettingsStore::GetString(std::string_view key,
-                                                      std::string_view name) {
-  const QVariant v = Read(key, name);
+std::optional<std::string> QtSettingsStore::GetString(std::string_view key, std::string_view name) {
+  const QVariant v = Settings().value(Path(key, name));
   if (!v.isValid() || IsBinary(v) || !v.canConvert<QString>()) return std::nullopt;
   return v.toString().toStdString();
 }
 
 std::optional<std::vector<uint8_t>> QtSettingsStore::GetBinary(std::string_view key,
                                                                std::string_view name) {
-  const QVariant v = Read(key, name);
+  const QVariant v = Settings().value(Path(key, name));
   if (!IsBinary(v)) return std::nullopt;
   const QByteArray bytes = v.toByteArray();
   return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 bool QtSettingsStore::KeyExists(std::string_view key) {
-  QSettings s = Open();
+  QSettings& s = Settings();
   s.beginGroup(Path(key));
-  return !s.childKeys().isEmpty() || !s.childGroups().isEmpty();
+  const bool exists = !s.childKeys().isEmpty() || !s.childGroups().isEmpty();
+  s.endGroup();
+  return exists;
 }
 
 std::vector<std::string> QtSettingsStore::ValueNames(std::string_view key) {
-  QSettings s = Open();
+  QSettings& s = Settings();
   s.beginGroup(Path(key));
   std::vector<std::string> names;
   for (const QString& name : s.childKeys()) names.push_back(name.toStdString());
+  s.endGroup();
   return names;
 }
 
 void QtSettingsStore::PutInt(std::string_view key, std::string_view name, int64_t value) {
-  QSettings s = Open();
-  s.setValue(Path(key, name), static_cast<qlonglong>(value));
+  Settings().setValue(Path(key, name), static_cast<qlonglong>(value));
+  Written();
 }
 
 void QtSettingsStore::PutString(std::string_view key, std::string_view name,
                                 std::string_view value) {
-  QSettings s = Open();
-  s.setValue(Path(key, name),
-             QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+  Settings().setValue(Path(key, name),
+                      QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+  Written();
 }
 
 void QtSettingsStore::PutBinary(std::string_view key, std::string_view name,
                                 const std::vector<uint8_t>& value) {
-  QSettings s = Open();
-  s.setValue(Path(key, name), QByteArray(reinterpret_cast<const char*>(value.data()),
-                                         static_cast<qsizetype>(value.size())));
+  Settings().setValue(Path(key, name), QByteArray(reinterpret_cast<const char*>(value.data()),
+                                                  static_cast<qsizetype>(value.size())));
+  Written();
 }
 
 void QtSettingsStore::DeleteValue(std::string_view key, std::string_view name) {
-  QSettings s = Open();
-  s.remove(Path(key, name));
+  Settings().remove(Path(key, name));
+  Written();
 }
 
 void QtSettingsStore::DeleteKey(std::string_view key) {
-  QSettings s = Open();
-  s.remove(Path(key));
+  Settings().remove(Path(key));
+  Written();
 }
 
 bool QtSettingsStore::EraseAll() {
-  QString file;
-  {
-    QSettings s = Open();
-    s.remove(kMainKey);
-    s.sync();
-    if (s.status() != QSettings::NoError || s.childGroups().contains(kMainKey)) return false;
-    if (!s.allKeys().isEmpty()) return true;  // the application key keeps other values
-    file = s.fileName();
-  }
+  QSettings& s = Settings();
+  s.remove(kMainKey);
+  s.sync();
+  if (s.status() != QSettings::NoError || s.childGroups().contains(kMainKey)) return false;
+  if (!s.allKeys().isEmpty()) return true;  // the application key keeps other values
+  const QString file = s.fileName();
 #ifdef Q_OS_WIN
   // The registry: drop "Sudoku", then "Quillbrook", each only when nothing is left in it.
   QSettings maker("HKEY_CURRENT_USER\\Software\\Quillbrook", QSettings::NativeFormat);
@@ -132,6 +155,19 @@ bool QtSettingsStore::EraseAll() {
   }
 #endif
   return true;
+}
+
+QString UserSettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+         kOrganisation + '/' + kApplication + ".conf";
+}
+
+std::unique_ptr<SettingsStore> OpenUserSettingsStore() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+  return std::make_unique<IniSettingsStore>(UserSettingsFile(), kMainKey);
+#else
+  return std::make_unique<QtSettingsStore>();
+#endif
 }
 
 }  // namespace sudoku

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <filesystem>
 
@@ -89,7 +90,23 @@ void OpenFile(TSudokuMainForm& form, const QString& fileName, int type) {
   }
   try {
     Catalogue catalogue(form.AppSettings(), form);
-    catalogue.ImportSampleList(ToPath(fileName));
+    // A long list shows how far the check has come and can be stopped; what was found up to
+    // then is kept. The window keeps drawing meanwhile.
+    QProgressDialog progress(&form);
+    progress.setObjectName("ImportProgress");
+    progress.setWindowTitle("Sudoku");
+    progress.setCancelButtonText("Abbrechen");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    catalogue.ImportSampleList(ToPath(fileName), [&progress](size_t checked, size_t lines) {
+      progress.setMaximum(static_cast<int>(lines));
+      progress.setLabelText(QString("Die Liste wird nach neuen Sudokus durchsucht:\n"
+                                    "%1 von %2 Zeilen geprüft.")
+                                .arg(checked)
+                                .arg(lines));
+      progress.setValue(static_cast<int>(checked));
+      return !progress.wasCanceled();
+    });
   } catch (const TextError& e) {
     ShowError(form, e);
   }

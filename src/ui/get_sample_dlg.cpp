@@ -1,5 +1,6 @@
 #include "ui/get_sample_dlg.h"
 
+#include <QAbstractListModel>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -42,11 +43,73 @@ void SunkenFrame(QPainter& p, const QRect& r) {
   p.drawLine(r.topRight(), r.bottomRight());
 }
 
+}  // namespace
+
+// The catalogue as rows without data of their own: the delegate draws each from the texts.
+class SampleListModel : public QAbstractListModel {
+ public:
+  SampleListModel(const std::vector<std::string>& samples, QObject* parent)
+      : QAbstractListModel(parent), samples_(samples) {}
+  int rowCount(const QModelIndex& parent) const override {
+    return parent.isValid() ? 0 : static_cast<int>(samples_.size());
+  }
+  QVariant data(const QModelIndex&, int) const override { return {}; }
+  // After the texts changed in any way.
+  void Reset() {
+    beginResetModel();
+    endResetModel();
+  }
+  // Around dropping the texts from `first` on; the selection of the others stays.
+  void BeginRemoveFrom(int first) {
+    beginRemoveRows(QModelIndex(), first, static_cast<int>(samples_.size()) - 1);
+  }
+  void EndRemove() { endRemoveRows(); }
+  // After a text was appended.
+  void Appended() {
+    const int row = static_cast<int>(samples_.size()) - 1;
+    beginInsertRows(QModelIndex(), row, row);
+    endInsertRows();
+  }
+
+ private:
+  const std::vector<std::string>& samples_;
+};
+
+// The list runs in columns of two, scrolling sideways: the page keys turn a page of columns.
+class SampleListView : public QListView {
+ public:
+  using QListView::QListView;
+
+ protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+    if (action != MovePageUp && action != MovePageDown)
+      return QListView::moveCursor(action, modifiers);
+    const int count = model()->rowCount();
+    if (count == 0) return {};
+    const QSize grid = gridSize();
+    const int perColumn = std::max(1, viewport()->height() / std::max(1, grid.height()));
+    const int columns = std::max(1, viewport()->width() / std::max(1, grid.width()));
+    const int step = perColumn * columns;
+    const int row = std::max(currentIndex().row(), 0);
+    const int to =
+        action == MovePageDown ? std::min(row + step, count - 1) : std::max(row - step, 0);
+    return model()->index(to, 0);
+  }
+};
+
+namespace {
+
 // Each item is a small board of its variant, on the background tile that scrolls with the list.
 class SampleDelegate : public QStyledItemDelegate {
  public:
-  SampleDelegate(TGetSampleDlg& dialog, QImage tile)
-      : QStyledItemDelegate(dialog.ListBox()), dialog_(dialog), tile_(std::move(tile)) {}
+  SampleDelegate(TGetSampleDlg& dialog, const QImage& tile)
+      : QStyledItemDelegate(dialog.ListBox()),
+        dialog_(dialog),
+        tile_(tile.isNull() ? QPixmap() : QPixmap::fromImage(tile)) {}
+
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+    return dialog_.ListBox()->gridSize();
+  }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
@@ -57,11 +120,11 @@ class SampleDelegate : public QStyledItemDelegate {
     item.fill(selected ? option.palette.color(QPalette::Highlight) : kListBackground);
     const QRect inner = item.rect().adjusted(3, 3, -3, -3);
     if (!tile_.isNull()) {
-      const QRect first = dialog_.ListBox()->visualItemRect(dialog_.ListBox()->item(0));
+      QListView* list = dialog_.ListBox();
+      const QRect first = list->visualRect(list->model()->index(0, 0));
       const QPoint shift = r.topLeft() - first.topLeft() + inner.topLeft();
       const int w = tile_.width(), h = tile_.height();
-      p.drawTiledPixmap(inner, QPixmap::fromImage(tile_),
-                        QPoint((shift.x() % w + w) % w, (shift.y() % h + h) % h));
+      p.drawTiledPixmap(inner, tile_, QPoint((shift.x() % w + w) % w, (shift.y() % h + h) % h));
     }
     RaisedFrame(p, inner.adjusted(0, 0, -1, -1));
     const std::string text = dialog_.Variant(index.row());
@@ -85,7 +148,7 @@ class SampleDelegate : public QStyledItemDelegate {
 
  private:
   TGetSampleDlg& dialog_;
-  QImage tile_;
+  QPixmap tile_;
 };
 
 QLabel* InfoLabel(QWidget* parent, const QString& text) {
@@ -125,7 +188,9 @@ TGetSampleDlg::TGetSampleDlg(QWidget* parent, Settings& settings, StartupSetting
   auto* client = new QHBoxLayout(Client());
   client->setContentsMargins(0, 0, 0, 0);
   client->setSpacing(0);
-  list_ = new QListWidget(Client());
+  list_ = new SampleListView(Client());
+  model_ = new SampleListModel(samples_, list_);
+  list_->setModel(model_);
   list_->setObjectName("ListBox_Sudoku");
   list_->setFlow(QListView::TopToBottom);
   list_->setWrapping(true);
@@ -138,8 +203,9 @@ TGetSampleDlg::TGetSampleDlg(QWidget* parent, Settings& settings, StartupSetting
   QPalette palette = list_->palette();
   palette.setColor(QPalette::Base, kListBackground);
   list_->setPalette(palette);
-  list_->setToolTip("Bitte wähle hier ein Sudoku aus und übernimm\ndieses durch Klick auk OK "
-                    "oder Doppelklick\nauf das Sudoku ins Spielfeld.");
+  list_->setToolTip(
+      "Bitte wähle hier ein Sudoku aus und übernimm\ndieses durch Klick auk OK "
+      "oder Doppelklick\nauf das Sudoku ins Spielfeld.");
   list_->setItemDelegate(new SampleDelegate(*this, background));
   client->addWidget(list_, 1);
 
@@ -218,10 +284,15 @@ TGetSampleDlg::TGetSampleDlg(QWidget* parent, Settings& settings, StartupSetting
     if (onPrint) onPrint();
   });
 
-  connect(list_, &QListWidget::itemClicked, this,
-          [this] { SelectItem(list_->currentRow(), false); });
-  connect(list_, &QListWidget::itemSelectionChanged, this, [this] { UpdateButtons(); });
-  connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
+  // A click and the keys that move the focus (arrows, Home, End, page keys) all run the
+  // selection update for the focused item.
+  connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+    UpdateButtons();
+    ShowInfo();
+  });
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { UpdateButtons(); });
+  connect(list_, &QListView::doubleClicked, this, [this] { accept(); });
 
   // Five columns and exactly two rows of items above the scroll bar.
   const int listWidth = kClientWidth - 46 - 2 * list_->frameWidth();
@@ -238,12 +309,28 @@ TGetSampleDlg::TGetSampleDlg(QWidget* parent, Settings& settings, StartupSetting
 
 void TGetSampleDlg::Refill() {
   catalogue_.FillSampleList(samples_);
-  list_->clear();
-  for (size_t i = 0; i < samples_.size(); ++i) {
-    auto* item = new QListWidgetItem(list_);
-    item->setSizeHint(list_->gridSize());
-  }
+  model_->Reset();
+  knownValid_ = false;
   UpdateButtons();
+}
+
+int TGetSampleDlg::CurrentRow() const {
+  const QModelIndex current = list_->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+bool TGetSampleDlg::IsSelected(int row) const {
+  return list_->selectionModel()->isSelected(model_->index(row, 0));
+}
+
+const PuzzleIndex& TGetSampleDlg::Known() {
+  if (!knownValid_) {
+    known_.Clear();
+    known_.Reserve(samples_.size());
+    for (size_t i = 0; i < samples_.size(); ++i) known_.Add(samples_[i], static_cast<int>(i));
+    knownValid_ = true;
+  }
+  return known_;
 }
 
 std::string TGetSampleDlg::Variant(int i) const {
@@ -251,10 +338,12 @@ std::string TGetSampleDlg::Variant(int i) const {
   return TransformSudoku(samples_[static_cast<size_t>(i)], Shift(), Transformation());
 }
 
-std::string TGetSampleDlg::ChosenPuzzle() const { return Variant(list_->currentRow()); }
+std::string TGetSampleDlg::ChosenPuzzle() const {
+  return Variant(CurrentRow());
+}
 
 std::string TGetSampleDlg::ChosenNumber() const {
-  const int i = list_->currentRow();
+  const int i = CurrentRow();
   return i < 0 ? std::string() : Number(i);
 }
 
@@ -264,20 +353,21 @@ std::string TGetSampleDlg::Number(int i) const {
 
 std::vector<PrintListEntry> TGetSampleDlg::SelectedForPrint() const {
   std::vector<PrintListEntry> entries;
-  for (int i = 0; i < list_->count(); ++i) {
-    if (!list_->item(i)->isSelected()) continue;
-    entries.push_back({Variant(i), Number(i)});
+  for (int i = 0; i < static_cast<int>(samples_.size()); ++i) {
+    if (IsSelected(i)) entries.push_back({Variant(i), Number(i)});
   }
   return entries;
 }
 
 void TGetSampleDlg::SelectItem(int i, bool select) {
-  if (i >= 0 && i < list_->count()) {
-    if (select) list_->item(i)->setSelected(true);
-    list_->setCurrentRow(i, QItemSelectionModel::NoUpdate);
-    list_->scrollToItem(list_->item(i));
+  QItemSelectionModel* selection = list_->selectionModel();
+  if (i >= 0 && i < model_->rowCount(QModelIndex())) {
+    const QModelIndex index = model_->index(i, 0);
+    if (select) selection->select(index, QItemSelectionModel::Select);
+    selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    list_->scrollTo(index);
   } else {
-    list_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
   }
   UpdateButtons();
   ShowInfo();
@@ -285,20 +375,22 @@ void TGetSampleDlg::SelectItem(int i, bool select) {
 
 void TGetSampleDlg::UpdateButtons() {
   const int builtin = catalogue_.BuiltinCount();
+  // The selection as ranges: no walk over all items.
+  const QItemSelection selection = list_->selectionModel()->selection();
   bool any = false, builtinSelected = false;
-  for (int i = 0; i < list_->count(); ++i) {
-    if (!list_->item(i)->isSelected()) continue;
+  for (const QItemSelectionRange& range : selection) {
+    if (range.isEmpty()) continue;
     any = true;
-    builtinSelected |= i < builtin;
+    builtinSelected |= range.top() < builtin;
   }
   delete_->setEnabled(any && !builtinSelected);
-  edit_->setEnabled(list_->currentRow() >= builtin);
+  edit_->setEnabled(CurrentRow() >= builtin);
   print_->setEnabled(any);
   reset_->setEnabled(static_cast<int>(samples_.size()) > builtin);
 }
 
 void TGetSampleDlg::ShowInfo() {
-  const int i = list_->currentRow();
+  const int i = CurrentRow();
   if (i < 0) {
     number_->clear();
     steps_->clear();
@@ -306,16 +398,23 @@ void TGetSampleDlg::ShowInfo() {
     return;
   }
   const std::string variant = Variant(i);
-  BoardRecord board;
-  const bool solved = LoadBoardFromString(board, variant, true, solver_);
-  steps_->setText(solved ? QString::number(runState_.TechniqueChanges) : "?");
+  steps_->setText(StepsOf(variant));
   number_->setText(QString::fromStdString(SampleNumber(i + 1, Transformation(), Shift())));
   fields_->setText(QString::number(CountFilled(variant)));
 }
 
+QString TGetSampleDlg::StepsOf(const std::string& variant) {
+  auto [at, added] = stepsCache_.try_emplace(variant, -1);
+  if (added) {
+    BoardRecord board;
+    if (LoadBoardFromString(board, variant, true, solver_)) at->second = runState_.TechniqueChanges;
+  }
+  return at->second < 0 ? QString("?") : QString::number(at->second);
+}
+
 std::optional<std::string> TGetSampleDlg::RunEditor(bool edit) {
   if (runEditor) return runEditor(edit);
-  TUserDefDlg editor(this, edit, *list_, samples_, settings_, options_, background_);
+  TUserDefDlg editor(this, edit, *list_, samples_, Known(), settings_, options_, background_);
   if (editor.exec() != QDialog::Accepted) return std::nullopt;
   return editor.PuzzleText();
 }
@@ -323,19 +422,20 @@ std::optional<std::string> TGetSampleDlg::RunEditor(bool edit) {
 void TGetSampleDlg::NewSample() {
   if (auto text = RunEditor(false)) {
     samples_.push_back(*text);
-    auto* item = new QListWidgetItem(list_);
-    item->setSizeHint(list_->gridSize());
+    if (knownValid_) known_.Add(samples_.back(), static_cast<int>(samples_.size()) - 1);
+    model_->Appended();
     list_->clearSelection();
-    SelectItem(list_->count() - 1, true);
+    SelectItem(static_cast<int>(samples_.size()) - 1, true);
   }
   UpdateButtons();
 }
 
 void TGetSampleDlg::EditSample() {
-  const int i = list_->currentRow();
+  const int i = CurrentRow();
   if (i < catalogue_.BuiltinCount() || i < 0) return;
   if (auto text = RunEditor(true)) {
     samples_[static_cast<size_t>(i)] = *text;
+    knownValid_ = false;
     list_->viewport()->update();
     ShowInfo();
   }
@@ -344,28 +444,37 @@ void TGetSampleDlg::EditSample() {
 
 void TGetSampleDlg::DeleteSamples() {
   if (QMessageBox::question(this, "Sudoku", QString::fromStdString(Text(1026)),
-                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+                            QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::No) != QMessageBox::Yes) {
     return;
   }
   std::vector<int> selected;
-  for (int i = 0; i < list_->count(); ++i) {
-    if (list_->item(i)->isSelected()) selected.push_back(i);
+  for (const QModelIndex& index : list_->selectionModel()->selectedIndexes()) {
+    selected.push_back(index.row());
   }
-  const int focus = catalogue_.DeleteOwnSamples(samples_, selected, list_->currentRow());
-  for (int i = list_->count() - 1; i >= 0; --i) {
-    if (i >= catalogue_.BuiltinCount() && list_->item(i)->isSelected()) delete list_->takeItem(i);
-  }
+  const size_t before = samples_.size();
+  const int focus = catalogue_.DeleteOwnSamples(samples_, selected, CurrentRow());
   list_->clearSelection();
+  if (samples_.size() != before) {
+    knownValid_ = false;
+    model_->Reset();
+  }
   SelectItem(focus, true);
 }
 
 void TGetSampleDlg::ResetSamples() {
   if (QMessageBox::question(this, "Sudoku", QString::fromStdString(Text(1025)),
-                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+                            QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::No) != QMessageBox::Yes) {
     return;
   }
-  const int focus = catalogue_.ResetSamples(samples_, list_->currentRow());
-  while (list_->count() > static_cast<int>(samples_.size())) delete list_->takeItem(list_->count() - 1);
+  const int builtin = catalogue_.BuiltinCount();
+  const bool own = static_cast<int>(samples_.size()) > builtin;
+  const int current = CurrentRow();
+  if (own) model_->BeginRemoveFrom(builtin);
+  const int focus = catalogue_.ResetSamples(samples_, current);
+  if (own) model_->EndRemove();
+  knownValid_ = false;
   SelectItem(focus, false);
   reset_->setEnabled(false);
 }
@@ -389,9 +498,7 @@ void TGetSampleDlg::closeEvent(QCloseEvent* event) {
 void TGetSampleDlg::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Delete) {
     // The command asks even when built-in puzzles are selected, then keeps them.
-    bool any = false;
-    for (int i = 0; i < list_->count(); ++i) any |= list_->item(i)->isSelected();
-    if (any) DeleteSamples();
+    if (list_->selectionModel()->hasSelection()) DeleteSamples();
   } else if (event->key() == Qt::Key_Insert) {
     NewSample();
   } else {

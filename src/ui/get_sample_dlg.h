@@ -3,30 +3,38 @@
 // choose; own puzzles are added, edited, deleted and reset here.
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSlider>
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "library/catalogue.h"
 #include "library/print_layout.h"
+#include "model/puzzle_index.h"
 #include "solve/solver.h"
 #include "ui/ok_cancel_dialog.h"
 
 namespace sudoku {
 
+class SampleListModel;
+
 class TGetSampleDlg : public TOKCancelDlg {
  public:
-  TGetSampleDlg(QWidget* parent, Settings& settings, StartupSettings& options,
-                CataloguePort& port, const QImage& background);
+  TGetSampleDlg(QWidget* parent, Settings& settings, StartupSettings& options, CataloguePort& port,
+                const QImage& background);
 
   // The catalogue: the list's texts in order, the built-in ones first.
   const std::vector<std::string>& Samples() const { return samples_; }
   int BuiltinCount() const { return catalogue_.BuiltinCount(); }
-  QListWidget* ListBox() const { return list_; }
+  // One row per catalogue entry; only the visible rows are drawn.
+  QListView* ListBox() const { return list_; }
+  // The focused row, -1 without one.
+  int CurrentRow() const;
+  bool IsSelected(int row) const;
   int Transformation() const { return direction_->value(); }
   int Shift() const { return shift_->value(); }
   QSlider* TrackBarDirection() const { return direction_; }
@@ -73,17 +81,25 @@ class TGetSampleDlg : public TOKCancelDlg {
  private:
   void UpdateButtons();
   void ShowInfo();
+  // Steps of the solving run for a variant, "?" when it does not end solved; computed once.
+  QString StepsOf(const std::string& variant);
   std::optional<std::string> RunEditor(bool edit);
   void Refill();
+  const PuzzleIndex& Known();
 
   Settings& settings_;
   StartupSettings& options_;
   QImage background_;
   Catalogue catalogue_;
   std::vector<std::string> samples_;
+  // The samples by canonical key for the editor's duplicate test, built when first needed.
+  PuzzleIndex known_;
+  bool knownValid_ = false;
   RunState runState_;
   Solver solver_{runState_};
-  QListWidget* list_;
+  std::unordered_map<std::string, int> stepsCache_;
+  SampleListModel* model_;
+  QListView* list_;
   QSlider* direction_;
   QSlider* shift_;
   QLabel* number_;

@@ -17,7 +17,9 @@
 namespace sudoku {
 namespace {
 
-QString T(int id) { return QString::fromStdString(Text(id)); }
+QString T(int id) {
+  return QString::fromStdString(Text(id));
+}
 
 constexpr int kCell = 22;
 const QColor kGivenFace(255, 204, 204);
@@ -63,18 +65,19 @@ class BoardBox : public QWidget {
 
 }  // namespace
 
-TUserDefDlg::TUserDefDlg(QWidget* parent, bool editMode, QListWidget& list,
-                         const std::vector<std::string>& samples, Settings& settings,
-                         StartupSettings& options, const QImage& background)
+TUserDefDlg::TUserDefDlg(QWidget* parent, bool editMode, QAbstractItemView& list,
+                         const std::vector<std::string>& samples, const PuzzleIndex& known,
+                         Settings& settings, StartupSettings& options, const QImage& background)
     : TOKCancelDlg(parent, options, background),
       list_(list),
       samples_(samples),
+      known_(known),
       settings_(settings),
       editMode_(editMode) {
   setWindowTitle("Benutzerdefiniertes Sudoku");
   setObjectName("TUserDefDlg");
   if (editMode_) {
-    editIndex_ = list_.currentRow();
+    editIndex_ = list_.currentIndex().row();
     if (editIndex_ < 0 || static_cast<size_t>(editIndex_) >= samples_.size()) {
       editMode_ = false;
       editIndex_ = -1;
@@ -90,10 +93,11 @@ TUserDefDlg::TUserDefDlg(QWidget* parent, bool editMode, QListWidget& list,
   panel_->setObjectName("Panel_Sudoku");
   panel_->setFixedSize(242, 242);
   panel_->setFocusPolicy(Qt::StrongFocus);
-  panel_->setToolTip("In dem Feld, in dem der Cursor sich befindet, können die\nZiffern 1 bis 9 "
-                     "eingetragen oder mit der Leertaste entfernt\nwerden. Konnte schon einmal "
-                     "ein Spiel vollständig\nberechnet werden, kann man mit der Leertaste "
-                     "zwischen\nder berechneten Ziffer und einer Leerstelle wechseln.");
+  panel_->setToolTip(
+      "In dem Feld, in dem der Cursor sich befindet, können die\nZiffern 1 bis 9 "
+      "eingetragen oder mit der Leertaste entfernt\nwerden. Konnte schon einmal "
+      "ein Spiel vollständig\nberechnet werden, kann man mit der Leertaste "
+      "zwischen\nder berechneten Ziffer und einer Leerstelle wechseln.");
   board_ = new BoardBox(panel_, [this](QPainter& p) { PaintBoard(p); });
   board_->move(1, 1);
   board_->installEventFilter(this);
@@ -106,8 +110,9 @@ TUserDefDlg::TUserDefDlg(QWidget* parent, bool editMode, QListWidget& list,
   trackBar_ = new QSlider(Qt::Horizontal, trackRow_);
   trackBar_->setObjectName("TrackBar");
   trackBar_->setRange(0, 81);
-  trackBar_->setToolTip("Nach der automatischen Erzeugung eines\nSodukos kann mit diesem "
-                        "Schieberegler\nder Schwierigkeitsgrad eingestellt werden.");
+  trackBar_->setToolTip(
+      "Nach der automatischen Erzeugung eines\nSodukos kann mit diesem "
+      "Schieberegler\nder Schwierigkeitsgrad eingestellt werden.");
   best_ = new QLabel("Beste Möglichkeit wird gesucht", trackRow_);
   best_->setObjectName("Label_BesteMoeglichkeit");
   track->addWidget(trackBar_, 1);
@@ -142,16 +147,18 @@ TUserDefDlg::TUserDefDlg(QWidget* parent, bool editMode, QListWidget& list,
                  "werden.");
   red_ = new QLabel(PanelBottom());
   red_->setObjectName("Image_Red");
-  red_->setToolTip("Leuchtet die rote LED, so ist einer der Fehler aufgetreten:\n\n1. Das "
-                   "Spielfeld ist leer\n2. Das Spielfeld ist voll\n3. Der Inhalt des "
-                   "Spielfeldes ist identisch mit einer der\n    Beispiel-Sudokus. Das kann auch "
-                   "eine der 7 anderen\n    gedrehten oder gespiegelten Varianten jedes "
-                   "Sudokus\n    sein, die gerade nicht angezeigt wird, bzw. in Kombi-\n    "
-                   "nation damit jeweils eine der 8 Verschiebungen.");
+  red_->setToolTip(
+      "Leuchtet die rote LED, so ist einer der Fehler aufgetreten:\n\n1. Das "
+      "Spielfeld ist leer\n2. Das Spielfeld ist voll\n3. Der Inhalt des "
+      "Spielfeldes ist identisch mit einer der\n    Beispiel-Sudokus. Das kann auch "
+      "eine der 7 anderen\n    gedrehten oder gespiegelten Varianten jedes "
+      "Sudokus\n    sein, die gerade nicht angezeigt wird, bzw. in Kombi-\n    "
+      "nation damit jeweils eine der 8 Verschiebungen.");
   green_ = new QLabel(PanelBottom());
   green_->setObjectName("Image_Green");
-  green_->setToolTip("Die grüne LED zeigt an, dass das Sudoku eine\neindeutige Lösung hat. Die "
-                     "Vorlagen sollten nur\nso in die Beispielliste übernommen werden.");
+  green_->setToolTip(
+      "Die grüne LED zeigt an, dass das Sudoku eine\neindeutige Lösung hat. Die "
+      "Vorlagen sollten nur\nso in die Beispielliste übernommen werden.");
   bottom->insertWidget(at++, red_);
   bottom->insertWidget(at++, green_);
   auto* modes = new QWidget(PanelBottom());
@@ -177,10 +184,10 @@ TUserDefDlg::TUserDefDlg(QWidget* parent, bool editMode, QListWidget& list,
     modeLayout->addWidget(modes_[i]);
   }
   bottom->insertWidget(at++, modes);
-  connect(group, &QButtonGroup::idClicked, this, [this](int mode) { generator_.SetAutoMode(mode); });
+  connect(group, &QButtonGroup::idClicked, this,
+          [this](int mode) { generator_.SetAutoMode(mode); });
   connect(autoCreate_, &QPushButton::clicked, this, [this] {
-    SetAutoMode(!autoMode_ || unlimited_,
-                QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+    SetAutoMode(!autoMode_ || unlimited_, QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
   });
   connect(clear_, &QPushButton::clicked, this, [this] { ClearPuzzle(); });
   connect(swap_, &QPushButton::clicked, this, [this] { Swap(); });
@@ -310,10 +317,18 @@ bool TUserDefDlg::eventFilter(QObject* watched, QEvent* event) {
   if (watched == panel_ && event->type() == QEvent::KeyPress && !autoMode_) {
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
-      case Qt::Key_Left: MoveEditorCursor(-1, 0); return true;
-      case Qt::Key_Right: MoveEditorCursor(1, 0); return true;
-      case Qt::Key_Up: MoveEditorCursor(0, -1); return true;
-      case Qt::Key_Down: MoveEditorCursor(0, 1); return true;
+      case Qt::Key_Left:
+        MoveEditorCursor(-1, 0);
+        return true;
+      case Qt::Key_Right:
+        MoveEditorCursor(1, 0);
+        return true;
+      case Qt::Key_Up:
+        MoveEditorCursor(0, -1);
+        return true;
+      case Qt::Key_Down:
+        MoveEditorCursor(0, 1);
+        return true;
       case Qt::Key_Space:
         if (gridKnown_) {
           Swap();
@@ -344,18 +359,12 @@ void TUserDefDlg::UpdateEditorStatus() {
   const int count = CountFilled(puzzle_);
   valid_ = count > 0 && count < 81;
   if (valid_) {
-    int match = -1;
-    for (size_t i = 0; i < samples_.size() && match < 0; ++i) {
-      if (editMode_ && static_cast<int>(i) == editIndex_) continue;
-      if (CountFilled(samples_[i]) == count && IsVariantOf(puzzle_, samples_[i])) {
-        match = static_cast<int>(i);
-      }
-    }
+    const int match = known_.FindVariant(puzzle_, editMode_ ? editIndex_ : -1);
     if (match >= 0) {
       valid_ = false;
-      list_.setCurrentRow(match);
+      SetListRow(match);
     } else {
-      list_.setCurrentRow(editIndex_);
+      SetListRow(editIndex_);
     }
   }
   panels_[0]->setText(QString::fromStdString(FormatText(1052, count)));
@@ -365,8 +374,8 @@ void TUserDefDlg::UpdateEditorStatus() {
     grid_ = scratch;
     gridKnown_ = true;
   }
-  panels_[1]->setText(solved_ ? QString::fromStdString(FormatText(1053, checkState_.TechniqueChanges))
-                              : T(1054));
+  panels_[1]->setText(
+      solved_ ? QString::fromStdString(FormatText(1053, checkState_.TechniqueChanges)) : T(1054));
   if (!generating_) {
     swap_->setEnabled(valid_ && (solved_ || gridKnown_));
     OKBtn()->setEnabled(valid_);
@@ -427,9 +436,8 @@ void TUserDefDlg::SetAutoMode(bool on, bool unlimited) {
     trackBar_->setVisible(false);
     best_->setText(QString::fromStdString(FormatText(1046, 81, 0)));
     const int bestCount = generator_.SearchBestPuzzle(
-        unlimited_, grid_, order_, [this](const std::string& text) {
-          best_->setText(QString::fromStdString(text));
-        });
+        unlimited_, grid_, order_,
+        [this](const std::string& text) { best_->setText(QString::fromStdString(text)); });
     generating_ = false;
     OKBtn()->setEnabled(true);
     CancelBtn()->setEnabled(true);
@@ -486,8 +494,14 @@ void TUserDefDlg::ClearPuzzle() {
 
 // ---- Leaving ----
 
+void TUserDefDlg::SetListRow(int row) {
+  // As a list box's current row is set: the item becomes current and selected.
+  list_.selectionModel()->setCurrentIndex(list_.model()->index(row, 0),
+                                          QItemSelectionModel::SelectCurrent);
+}
+
 void TUserDefDlg::FormCloseQuery() {
-  list_.setCurrentRow(editIndex_);
+  SetListRow(editIndex_);
   list_.setFocus();
 }
 

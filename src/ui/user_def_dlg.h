@@ -2,8 +2,8 @@
 // The own-puzzle editor: a puzzle entered by hand, or generated and then thinned out with the
 // track bar; checked continuously for duplicates and for a solution the program finds.
 
+#include <QAbstractItemView>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "model/puzzle_index.h"
 #include "solve/generator.h"
 #include "ui/ok_cancel_dialog.h"
 #include "ui/qt_event_pump.h"
@@ -19,9 +20,10 @@ namespace sudoku {
 
 class TUserDefDlg : public TOKCancelDlg {
  public:
-  // `list` is the chooser's list (its selection follows duplicates), `samples` its texts.
-  TUserDefDlg(QWidget* parent, bool editMode, QListWidget& list,
-              const std::vector<std::string>& samples, Settings& settings,
+  // `list` is the chooser's list (its selection follows duplicates), `samples` its texts and
+  // `known` their index by list position.
+  TUserDefDlg(QWidget* parent, bool editMode, QAbstractItemView& list,
+              const std::vector<std::string>& samples, const PuzzleIndex& known, Settings& settings,
               StartupSettings& options, const QImage& background);
   ~TUserDefDlg() override;
 
@@ -67,9 +69,12 @@ class TUserDefDlg : public TOKCancelDlg {
   int CellAtPoint(const QPoint& point) const;
   void SetLeds();
   void FormCloseQuery();
+  // Makes row the list's current and selected item, none for -1.
+  void SetListRow(int row);
 
-  QListWidget& list_;
+  QAbstractItemView& list_;
   const std::vector<std::string>& samples_;
+  const PuzzleIndex& known_;
   Settings& settings_;
   bool editMode_;
   int editIndex_ = -1;

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <random>
 
 #include "base/texts.h"
 #include "library/builtin_puzzles.h"
@@ -304,6 +306,123 @@ TEST_F(CatalogueDeleteTest, ResetKeepsBuiltinGamesAndTheirHallOfFame) {
   catalogue.ResetSamples(list, 3);
   EXPECT_EQ(port.emptied, 1);
   EXPECT_FALSE(store.KeyExists(kHall));
+}
+
+// The rules as they read, one deleted position after the other from the highest down, on a
+// plain map of hall-of-fame names: the reference for the one-pass renumbering.
+std::map<std::string, std::string> RenumberedOneByOne(std::map<std::string, std::string> hall,
+                                                      const std::vector<int>& deletedHighFirst) {
+  auto number = [](const std::string& name) {
+    if (name.empty() || name[0] == '0' || name.find_first_not_of("0123456789") != name.npos) {
+      return 0;
+    }
+    return std::stoi(name);
+  };
+  for (int d : deletedHighFirst) {
+    std::map<std::string, std::string> next;
+    for (const auto& [name, value] : hall) {
+      const int n = number(name);
+      if (n == d) continue;
+      next[n > d ? std::to_string(n - 1) : name] = value;
+    }
+    hall = std::move(next);
+  }
+  return hall;
+}
+
+TEST_F(CatalogueTest, LargeListsAcrossTheTwoDigitBoundary) {
+  // 3000 own puzzles (positions 81 to 3080); hall-of-fame entries around 99/100 and beyond.
+  constexpr int kOwn = 3000;
+  {
+    SettingsBatch batch(store);
+    for (int n = 1; n <= kOwn; ++n) PutOwn(static_cast<unsigned>(n), std::to_string(n + 80));
+  }
+  std::mt19937 random(11);
+  std::map<std::string, std::string> hall;
+  for (int n : {12, 98, 99, 100, 101, 102, 999, 1000, 1001, 3080})
+    hall[std::to_string(n)] = "at " + std::to_string(n);
+  for (int i = 0; i < 300; ++i) {
+    const int n = 81 + static_cast<int>(random() % kOwn);
+    hall[std::to_string(n)] = "at " + std::to_string(n);
+  }
+  hall["Zusatz"] = "kept";
+  hall["0100"] = "kept too";
+  for (const auto& [name, value] : hall) {
+    store.PutBinary(kHall, name, std::vector<uint8_t>(value.begin(), value.end()));
+  }
+  // Own values are no puzzle strings here: name the list entries after their positions.
+  std::vector<std::string> list(80, "builtin");
+  for (int i = 81; i <= 80 + kOwn; ++i) list.push_back(std::to_string(i));
+  std::vector<int> selected = {98, 99, 100};  // positions 99, 100 and 101, then above 110
+  for (int i = 0; i < 1000; ++i) selected.push_back(110 + static_cast<int>(random() % (kOwn - 30)));
+  std::vector<int> deleted;  // positions, highest first
+  for (int i = static_cast<int>(list.size()) - 1; i >= 80; --i) {
+    if (std::find(selected.begin(), selected.end(), i) != selected.end()) deleted.push_back(i + 1);
+  }
+
+  port.name = "102.3.4";
+  const int flushes = store.flushes;
+  catalogue.DeleteOwnSamples(list, selected, 0);
+  EXPECT_EQ(store.flushes, flushes + 1);  // the whole renumbering in one write
+  ASSERT_EQ(list.size(), 80 + kOwn - deleted.size());
+  EXPECT_EQ(port.listNumbers, std::vector<int>{99});  // 102.3.4 lost the three below it
+  std::map<std::string, std::string> stored;
+  for (const std::string& name : store.ValueNames(kHall)) {
+    const auto bytes = store.GetBinary(kHall, name);
+    stored[name] = std::string(bytes->begin(), bytes->end());
+  }
+  EXPECT_EQ(stored, RenumberedOneByOne(hall, deleted));
+  EXPECT_EQ(stored["98"], "at 98");
+  EXPECT_EQ(stored["99"], "at 102");
+  EXPECT_EQ(stored["0100"], "kept too");
+
+  // Storing writes the renumbered own puzzles once and drops the numbers beyond them.
+  catalogue.StoreOwnSamples(list);
+  EXPECT_EQ(store.flushes, flushes + 2);
+  const unsigned kept = static_cast<unsigned>(list.size() - 80);
+  EXPECT_EQ(Own(19), list[98]);  // position 99
+  EXPECT_EQ(Own(20), list[99]);  // position 100
+  EXPECT_EQ(Own(kept), list.back());
+  EXPECT_EQ(Own(kept + 1), "<missing>");
+  EXPECT_EQ(store.ValueNames(kSamples).size(), kept);
+}
+
+TEST_F(CatalogueTest, StoringAndImportingWriteOnceAndOnlyWhatChanged) {
+  for (unsigned n = 1; n <= 150; ++n) PutOwn(n, kNewA);
+  auto list = Load();
+  int flushes = store.flushes;
+  catalogue.StoreOwnSamples(list);  // unchanged: nothing is written
+  EXPECT_EQ(store.flushes, flushes);
+  list[80 + 99] = std::string(kNewB);  // own puzzle 100
+  catalogue.StoreOwnSamples(list);
+  EXPECT_EQ(store.flushes, flushes + 1);
+  EXPECT_EQ(Own(100), kNewB);
+  EXPECT_EQ(Own(99), kNewA);
+
+  flushes = store.flushes;
+  catalogue.ImportSampleList(WriteFile(std::string(kNewC) + "\n" + std::string(kNewB) + "\n"));
+  EXPECT_EQ(store.flushes, flushes + 1);
+  EXPECT_EQ(Own(151), kNewC);
+  EXPECT_EQ(Own(152), "<missing>");  // kNewB is own puzzle 100 already
+}
+
+TEST_F(CatalogueTest, ACancelledImportKeepsWhatWasTakenSoFar) {
+  const std::vector<std::string> puzzles = {
+      std::string(kNewA), std::string(kNewB), std::string(kNewC),
+      TransformSudoku(BuiltinPuzzleText(130), 0, 7) /* known */};
+  std::string file;
+  for (int copy = 0; copy < 300; ++copy) file += puzzles[static_cast<size_t>(copy % 4)] + "\n";
+  file += std::string(kNewA) + "\n";
+  std::vector<size_t> seen;
+  catalogue.ImportSampleList(WriteFile(file), [&seen](size_t checked, size_t lines) {
+    seen.push_back(checked);
+    EXPECT_EQ(lines, 301u);
+    return checked < 256;  // cancelled at the second report
+  });
+  EXPECT_EQ(seen, (std::vector<size_t>{0, 256}));
+  EXPECT_EQ(Own(3), kNewC);
+  EXPECT_EQ(Own(4), "<missing>");
+  EXPECT_EQ(port.messages.back(), FormatText(1074, 3));
 }
 
 // The port as the main window builds it around the game controller.

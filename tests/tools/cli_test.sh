@@ -75,5 +75,14 @@ check "unknown command one line" 1 "$(wc -l <<<"$err")"
 "$cli" 2>/dev/null; check "no command" 2 $?
 check "help names the new commands" 3 "$("$cli" --help | grep -cE '^  (generate|catalogue)')"
 
+# A list file for trying large catalogues: distinct, solvable, the same for the same seed.
+list=$("$cli" puzzles 40 --seed 9)
+check "puzzles lines" 40 "$(grep -cE '^[0-9]{81}$' <<<"$list")"
+check "puzzles solved" 40 "$("$cli" solve <<<"$list" | grep -c '^1 ')"
+check "puzzles reproducible" "$list" "$("$cli" puzzles 40 --seed 9)"
+check "puzzles no variant of another" "1 $(tr -cd '1-9' <<<"$(sed -n 40p <<<"$list")" | wc -c)" \
+  "$( (sed -n 40p <<<"$list"; head -39 <<<"$list") | "$cli" isnew)"
+"$cli" puzzles 0 </dev/null 2>/dev/null; check "puzzles count" 2 $?
+
 [ $fails -eq 0 ] && echo "cli contract: all checks passed"
 exit $fails

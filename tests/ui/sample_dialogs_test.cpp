@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -13,8 +14,8 @@
 #include "library/builtin_puzzles.h"
 #include "model/puzzle_string.h"
 #include "settings/memory_settings_store.h"
-#include "support/message_box.h"
 #include "support/boards.h"
+#include "support/message_box.h"
 #include "ui/get_sample_dlg.h"
 #include "ui/program_art.h"
 #include "ui/user_def_dlg.h"
@@ -54,6 +55,14 @@ std::string OwnPuzzle(int n) {
   return p;
 }
 
+int Count(const TGetSampleDlg& d) {
+  return d.ListBox()->model()->rowCount();
+}
+void Select(const TGetSampleDlg& d, int row) {
+  d.ListBox()->selectionModel()->select(d.ListBox()->model()->index(row, 0),
+                                        QItemSelectionModel::Select);
+}
+
 class ChooserTest : public ::testing::Test {
  protected:
   std::unique_ptr<TGetSampleDlg> Open() {
@@ -76,11 +85,11 @@ class ChooserTest : public ::testing::Test {
 
 TEST_F(ChooserTest, OnlyBuiltinPuzzles) {
   auto d = Open();
-  EXPECT_EQ(d->ListBox()->count(), 80);
-  EXPECT_EQ(d->ListBox()->currentRow(), 0);
+  EXPECT_EQ(Count(*d), 80);
+  EXPECT_EQ(d->CurrentRow(), 0);
   EXPECT_FALSE(d->ButtonReset()->isEnabled());
   EXPECT_FALSE(d->ButtonEdit()->isEnabled());
-  for (int i = 0; i < 5; ++i) d->ListBox()->item(i)->setSelected(true);
+  for (int i = 0; i < 5; ++i) Select(*d, i);
   EXPECT_FALSE(d->ButtonDelete()->isEnabled());
   EXPECT_TRUE(d->ButtonPrint()->isEnabled());
   EXPECT_EQ(d->RNumber(), "1.1.1");
@@ -112,8 +121,8 @@ TEST_F(ChooserTest, OwnPuzzlesAreAddedEditedDeletedAndStoredOnEveryWayOut) {
     editorAnswer = OwnPuzzle(3);
     d->NewSample();
     EXPECT_EQ(edits, (std::vector<bool>{false}));
-    EXPECT_EQ(d->ListBox()->count(), 81);
-    EXPECT_EQ(d->ListBox()->currentRow(), 80);
+    EXPECT_EQ(Count(*d), 81);
+    EXPECT_EQ(d->CurrentRow(), 80);
     EXPECT_TRUE(d->ButtonReset()->isEnabled());
     EXPECT_TRUE(d->ButtonEdit()->isEnabled());
     EXPECT_TRUE(d->ButtonDelete()->isEnabled());
@@ -122,7 +131,7 @@ TEST_F(ChooserTest, OwnPuzzlesAreAddedEditedDeletedAndStoredOnEveryWayOut) {
   EXPECT_EQ(store.GetString("Samples", "Sudoku 1"), OwnPuzzle(3));
   {
     auto d = Open();
-    ASSERT_EQ(d->ListBox()->count(), 81);
+    ASSERT_EQ(Count(*d), 81);
     d->SelectItem(80, true);
     editorAnswer = OwnPuzzle(4);
     d->EditSample();
@@ -133,17 +142,18 @@ TEST_F(ChooserTest, OwnPuzzlesAreAddedEditedDeletedAndStoredOnEveryWayOut) {
     // A built-in and an own puzzle selected: the button is off, but Del asks and removes the
     // own one only.
     d->ListBox()->clearSelection();
-    d->ListBox()->item(3)->setSelected(true);
-    d->ListBox()->item(81)->setSelected(true);
-    d->ListBox()->setCurrentRow(81, QItemSelectionModel::NoUpdate);
+    Select(*d, 3);
+    Select(*d, 81);
+    d->ListBox()->selectionModel()->setCurrentIndex(d->ListBox()->model()->index(81, 0),
+                                                    QItemSelectionModel::NoUpdate);
     EXPECT_FALSE(d->ButtonDelete()->isEnabled());
     port.name = "82.1.1";
     AnswerNextMessageBox(QMessageBox::Yes);
     QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
     QApplication::sendEvent(d.get(), &del);
-    EXPECT_EQ(d->ListBox()->count(), 81);
+    EXPECT_EQ(Count(*d), 81);
     EXPECT_EQ(port.name, "");  // the running own puzzle was deleted: the board is emptied
-    EXPECT_EQ(d->ListBox()->currentRow(), 80);
+    EXPECT_EQ(d->CurrentRow(), 80);
     d->accept();
   }
   EXPECT_EQ(store.GetString("Samples", "Sudoku 1"), OwnPuzzle(4));
@@ -152,21 +162,81 @@ TEST_F(ChooserTest, OwnPuzzlesAreAddedEditedDeletedAndStoredOnEveryWayOut) {
     auto d = Open();
     AnswerNextMessageBox(QMessageBox::Yes);
     d->ResetSamples();
-    EXPECT_EQ(d->ListBox()->count(), 80);
+    EXPECT_EQ(Count(*d), 80);
     EXPECT_FALSE(d->ButtonReset()->isEnabled());
     d->close();  // closed by its title bar: nothing is stored
   }
   EXPECT_TRUE(store.GetString("Samples", "Sudoku 1"));
 }
 
+// The keys that move the focus run the selection update as a click does: the labels and
+// buttons always show the puzzle that OK starts.
+TEST_F(ChooserTest, KeysMoveTheFocusAndTheLabelsFollow) {
+  {
+    SettingsBatch batch(store);
+    for (unsigned n = 1; n <= 40; ++n)
+      store.PutString("Samples", SampleValueName(n), OwnPuzzle(n % 9));
+  }
+  auto d = Open();
+  d->TrackBarDirection()->setValue(2);
+  d->TrackBarNumShift()->setValue(3);
+  d->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(d.get()));
+  QListView* list = d->ListBox();
+  list->setFocus();
+  auto shows = [&d](int row) {
+    EXPECT_EQ(d->CurrentRow(), row);
+    const std::string chosen = d->ChosenPuzzle();
+    EXPECT_EQ(chosen, TransformSudoku(d->Samples()[static_cast<size_t>(row)], 3, 2));
+    EXPECT_EQ(d->RNumber().toStdString(), SampleNumber(row + 1, 2, 3));
+    EXPECT_EQ(d->ChosenNumber(), SampleNumber(row + 1, 2, 3));
+    EXPECT_EQ(d->Fields(), QString::number(CountFilled(chosen)));
+    RunState state;
+    Solver solver(state);
+    BoardRecord board;
+    const bool solved = LoadBoardFromString(board, chosen, true, solver);
+    EXPECT_EQ(d->Steps(), solved ? QString::number(state.TechniqueChanges) : "?");
+    EXPECT_EQ(d->ButtonEdit()->isEnabled(), row >= 80);
+    EXPECT_EQ(d->ButtonDelete()->isEnabled(), row >= 80);  // the keys select what they focus
+  };
+  QTest::keyClick(list, Qt::Key_Down);
+  shows(1);
+  QTest::keyClick(list, Qt::Key_Right);  // the next column of two
+  shows(3);
+  QTest::keyClick(list, Qt::Key_End);
+  shows(119);
+  QTest::keyClick(list, Qt::Key_Up);
+  shows(118);
+  QTest::keyClick(list, Qt::Key_PageUp);
+  const int up = d->CurrentRow();
+  EXPECT_LT(up, 118);
+  shows(up);
+  QTest::keyClick(list, Qt::Key_Home);
+  shows(0);
+  QTest::keyClick(list, Qt::Key_PageDown);
+  const int down = d->CurrentRow();
+  EXPECT_GT(down, 0);
+  shows(down);
+  QTest::keyClick(list, Qt::Key_Left);
+  shows(down - 2);
+  // Return takes the focused puzzle, as the labels name it.
+  const std::string number = d->RNumber().toStdString();
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(d->result(), QDialog::Accepted);
+  EXPECT_EQ(d->ChosenNumber(), number);
+}
+
 class EditorTest : public ::testing::Test {
  protected:
   EditorTest() {
     for (int i = 0; i < 80; ++i) samples.emplace_back(BuiltinPuzzleText(kFirstBuiltinPuzzleId + i));
-    for (size_t i = 0; i < samples.size(); ++i) list.addItem(QString::number(i));
+    for (size_t i = 0; i < samples.size(); ++i) {
+      list.addItem(QString::number(i));
+      known.Add(samples[i], static_cast<int>(i));
+    }
   }
   std::unique_ptr<TUserDefDlg> Open(bool edit) {
-    return std::make_unique<TUserDefDlg>(nullptr, edit, list, samples, settings, options,
+    return std::make_unique<TUserDefDlg>(nullptr, edit, list, samples, known, settings, options,
                                          BackgroundTile());
   }
   void Type(TUserDefDlg& d, int key) {
@@ -177,6 +247,7 @@ class EditorTest : public ::testing::Test {
   Settings settings{store};
   StartupSettings options;
   std::vector<std::string> samples;
+  PuzzleIndex known;
   QListWidget list;
 };
 
@@ -214,7 +285,7 @@ TEST_F(EditorTest, AVariantOfAListedPuzzleIsRefusedAndSelected) {
   EXPECT_EQ(list.currentRow(), 6);
   d->SetPuzzle(std::string(81, '0'));
   EXPECT_EQ(list.currentRow(), 6);  // an empty board is invalid, but matches nothing
-  d->SetPuzzle(OwnPuzzle(2));  // two givens more than a listed puzzle: new
+  d->SetPuzzle(OwnPuzzle(2));       // two givens more than a listed puzzle: new
   EXPECT_FALSE(d->RedLit());
   EXPECT_TRUE(d->OKBtn()->isEnabled());
   EXPECT_EQ(list.currentRow(), -1);  // the selection returns to the edited item: none

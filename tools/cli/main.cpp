@@ -12,6 +12,7 @@
 
 #include "library/builtin_puzzles.h"
 #include "model/puzzle_string.h"
+#include "solve/distinct_puzzles.h"
 #include "solve/generator.h"
 #include "solve/solver.h"
 
@@ -45,6 +46,10 @@ constexpr const char* kUsage =
     "                   goals M: 0 fewest givens, then most steps (default); 1 fewest\n"
     "                   givens; 2 most steps\n"
     "  catalogue        the built-in puzzles in catalogue order, one per line\n"
+    "  puzzles N [--seed S]\n"
+    "                   N different puzzles (1-1000000) that the logical solver finishes,\n"
+    "                   none a variant of another or of a built-in one, one per line; the\n"
+    "                   same seed (default 1) gives the same list\n"
     "  --help           this text\n";
 
 int Fail(const std::string& message) {
@@ -287,6 +292,33 @@ int Catalogue() {
   return 0;
 }
 
+std::vector<std::string> BuiltinTexts() {
+  std::vector<std::string> texts;
+  for (int id = kFirstBuiltinPuzzleId;; ++id) {
+    const std::string_view text = BuiltinPuzzleText(id);
+    if (text.empty()) break;
+    texts.emplace_back(text);
+  }
+  return texts;
+}
+
+// A list file of own puzzles for measurements: `puzzles N [--seed S]`.
+int Puzzles(const std::vector<std::string_view>& args) {
+  int count = 0;
+  uint32_t seed = 1;
+  const bool seeded = args.size() == 4 && args[2] == "--seed" && ParseSeed(args[3], seed);
+  if ((args.size() != 2 && !seeded) || !ParseInt(args[1], count) || count < 1) {
+    return Fail("puzzles takes a count from 1 to 1000000 and optionally --seed S");
+  }
+  std::string out;
+  for (const std::string& p : DistinctPuzzles(static_cast<size_t>(count), seed, BuiltinTexts())) {
+    out += p;
+    out += '\n';
+  }
+  std::cout << out;
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -323,5 +355,6 @@ int main(int argc, char** argv) {
     if (args.size() != 1) return Fail("catalogue takes no arguments");
     return Catalogue();
   }
+  if (command == "puzzles") return Puzzles(args);
   return Fail("unknown command '" + std::string(command) + "'");
 }
