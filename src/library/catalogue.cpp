@@ -123,7 +123,11 @@ void Catalogue::FillSampleList(std::vector<std::string>& list) {
 
 void Catalogue::ImportSampleList(const std::filesystem::path& file) {
   // The store is written only after the whole file has been read.
-  const std::vector<std::string> lines = SplitLines(ReadWholeFile(file));
+  ImportSampleText(ReadWholeFile(file));
+}
+
+void Catalogue::ImportSampleText(const std::string& content) {
+  const std::vector<std::string> lines = SplitLines(content);
   if (settings_.SettingsErased()) return;
 
   std::vector<std::string> known = BuiltinSamples();

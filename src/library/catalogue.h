@@ -32,6 +32,8 @@ class Catalogue {
   // puzzles and tells how many through the port. Throws TextError(531) when the file cannot be
   // read; nothing is written then.
   void ImportSampleList(const std::filesystem::path& file);
+  // The same for the list's text.
+  void ImportSampleText(const std::string& content);
 
   // Writes the own part of the list back, so that the store holds exactly "Sudoku 1" to
   // "Sudoku K"; nothing once the settings have been erased.

@@ -82,11 +82,16 @@ void SkinView::ApplySkin(const QString& root) {
   const QImage extended = ReadPicture(root + "/bitmap/101");
   const QImage mask = ReadPicture(root + "/bitmap/102");
   if (normal.isNull() || extended.isNull() || mask.isNull()) throw TextError(512);
-  layout.ClipTo(normal.size());
 
   name_ = QString::fromUtf8(*name).left(99);
   copyright_ =
       copyright ? QString::fromUtf8(*copyright).left(99) : QString::fromStdString(Text(1079));
+  ApplyLayout(std::move(layout), normal, extended, mask);
+}
+
+void SkinView::ApplyLayout(SkinLayout layout, const QImage& normal, const QImage& extended,
+                           const QImage& mask) {
+  layout.ClipTo(normal.size());
   layout_ = std::move(layout);
   normal_ = normal.convertToFormat(QImage::Format_RGB32);
   extended_ = extended.convertToFormat(QImage::Format_RGB32);

@@ -35,6 +35,9 @@ class SkinView {
   // displays survive. Throws TextError(512-515) and leaves the current skin when it fails: 513
   // also for a table over kMaxSkinTable bytes, 512 for a picture over the bounds.
   void ApplySkin(const QString& root);
+  // Its second half: the surface rebuilt from tables and pictures read elsewhere.
+  void ApplyLayout(SkinLayout layout, const QImage& normal, const QImage& extended,
+                   const QImage& mask);
 
   const QString& SkinName() const { return name_; }
   const QString& SkinCopyright() const { return copyright_; }
