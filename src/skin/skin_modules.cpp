@@ -45,8 +45,13 @@ QByteArray SkinModule::ReadFile(const QString& path) {
   const qint64 limit = ResourceLimits{}.fileSize;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
-  // Read, not the size: a device or a growing file has none to trust.
-  QByteArray bytes = file.read(limit + 1);
+  // In pieces, not by the size: a device or a growing file has none to trust.
+  QByteArray bytes;
+  while (bytes.size() <= limit) {
+    const QByteArray piece = file.read(std::min<qint64>(1 << 16, limit + 1 - bytes.size()));
+    if (piece.isEmpty()) break;
+    bytes += piece;
+  }
   return bytes.size() <= limit ? bytes : QByteArray();
 }
 

@@ -196,7 +196,7 @@ THallOfFameDlg::THallOfFameDlg(QWidget* parent, const std::string& id,
     std::snprintf(steps, sizeof steps, "[%.3u]", shown ? entry.steps : 0u);
     stepLines << QString::fromLatin1(steps);
   }
-  const QString texts[4] = {QString::fromStdString(FormatText(1068, id.c_str())),
+  const QString texts[4] = {QString::fromStdString(FormatText(1068, Cp1252ToUtf8(id).c_str())),
                             nameLines.join('\n'), timeLines.join('\n'), stepLines.join('\n')};
   for (int i = 0; i < 4; ++i) {
     black_[i]->setText(texts[i]);
