@@ -8,16 +8,15 @@
 #include "library/game_files.h"
 #include "model/puzzle_string.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+namespace {
+
+// The import, its export and the import of the export, which must add nothing.
+void ImportAndExport(sudoku::Catalogue& catalogue, sudoku::Settings& settings,
+                     sudoku::fuzz::QuietCataloguePort& port, const std::string& list) {
   using namespace sudoku;
-  MemorySettingsStore store;
-  Settings settings(store);
-  fuzz::QuietCataloguePort port;
-  Catalogue catalogue(settings, port);
-  catalogue.ImportSampleText(std::string(reinterpret_cast<const char*>(data), size));
-  // The export holds puzzle strings only, and importing it again adds nothing.
+  catalogue.ImportSampleText(list);
   const std::string exported = SampleListText(settings);
-  if (exported.empty()) return 0;
+  if (exported.empty()) return;
   for (size_t line = 0; line < exported.size(); line += 83) {
     if (!IsSudokuString(std::string_view(exported).substr(line, 81)) ||
         exported.compare(line + 81, 2, "\r\n") != 0) {
@@ -27,5 +26,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   port.shown.clear();
   catalogue.ImportSampleText(exported);
   if (port.shown != Text(1072)) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace sudoku;
+  // One catalogue for all inputs, over a store that each input leaves empty.
+  static MemorySettingsStore store;
+  static Settings settings(store);
+  static fuzz::QuietCataloguePort port;
+  static Catalogue catalogue(settings, port);
+  ImportAndExport(catalogue, settings, port,
+                  std::string(reinterpret_cast<const char*>(data), size));
+  store.keys.clear();
   return 0;
 }
