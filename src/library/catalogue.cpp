@@ -155,7 +155,10 @@ void Catalogue::FillSampleList(std::vector<std::string>& list) {
 void Catalogue::ImportSampleList(const std::filesystem::path& file,
                                  const ImportProgress& progress) {
   // The store is written only after the whole file has been read.
-  const std::string content = ReadWholeFile(file);
+  ImportSampleText(ReadWholeFile(file), progress);
+}
+
+void Catalogue::ImportSampleText(const std::string& content, const ImportProgress& progress) {
   const std::vector<std::string_view> lines = SplitLines(content);
   if (settings_.SettingsErased()) return;
 

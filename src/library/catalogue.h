@@ -43,6 +43,8 @@ class Catalogue {
   // puzzles, in one write, and tells how many through the port. Throws TextError(531) when the
   // file cannot be read; nothing is written then.
   void ImportSampleList(const std::filesystem::path& file, const ImportProgress& progress = {});
+  // The same for the list's text.
+  void ImportSampleText(const std::string& content, const ImportProgress& progress = {});
 
   // Writes the own part of the list back, so that the store holds exactly "Sudoku 1" to
   // "Sudoku K": in one write, and only the values that differ; nothing once the settings have

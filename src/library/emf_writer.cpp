@@ -31,7 +31,7 @@ constexpr uint32_t kHeaderSize = 108;
 constexpr uint32_t kSignature = 0x464D4520;  // " EMF"
 constexpr uint32_t kTransparent = 1;
 constexpr uint32_t kCompatibleGraphics = 1;
-constexpr uint32_t kSolid = 0, kNullPen = 5, kNullBrushStyle = 1;
+constexpr uint32_t kSolid = 0, kNullPen = 5;
 constexpr uint32_t kWhiteBrush = 0x80000000, kBlackPen = 0x80000007, kSystemFont = 0x8000000D;
 constexpr int32_t kNormalWeight = 400, kBlackWeight = 900;
 

@@ -161,7 +161,10 @@ void LoadGameFile(const std::filesystem::path& file, GameController& game) {
   if (std::filesystem::is_directory(file, error)) throw TextError(531);
   std::ifstream in(file, std::ios::binary);
   if (!in) throw TextError(531);
+  LoadGameStream(in, game);
+}
 
+void LoadGameStream(std::istream& in, GameController& game) {
   char magic[4];
   if (!ReadExactly(in, magic, sizeof magic)) throw TextError(529);
   const bool wholeGame = std::memcmp(magic, kWholeGameMagic, 4) == 0;

@@ -6,6 +6,7 @@
 // failed save never leaves a half-written file in place of the old one.
 
 #include <filesystem>
+#include <istream>
 #include <string>
 #include <string_view>
 
@@ -45,5 +46,7 @@ void ExportSampleList(const std::filesystem::path& file, Settings& settings);
 // touched; 535 from LoadGameRecord; 531 for a history that ends early, after the record has
 // been loaded (the history then keeps the snapshots read).
 void LoadGameFile(const std::filesystem::path& file, GameController& game);
+// The same from a stream; the file's errors except 531 for a file that cannot be opened.
+void LoadGameStream(std::istream& in, GameController& game);
 
 }  // namespace sudoku

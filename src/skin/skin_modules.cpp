@@ -8,31 +8,13 @@
 
 #include "base/texts.h"
 #include "settings/settings.h"
+#include "skin/resource_check.h"
 #include "skin/skin_view.h"
 
 namespace sudoku {
 namespace {
 
 constexpr const char* kModuleRoot = "/skinmodule";
-
-// A module's resources, registered for the lifetime of this object.
-class Module {
- public:
-  explicit Module(const QString& path) : path_(path) {
-    loaded_ = QResource::registerResource(path_, kModuleRoot);
-  }
-  ~Module() {
-    if (loaded_) QResource::unregisterResource(path_, kModuleRoot);
-  }
-  Module(const Module&) = delete;
-  Module& operator=(const Module&) = delete;
-  bool Loaded() const { return loaded_; }
-  static QString Root() { return QString(":") + kModuleRoot + "/skin"; }
-
- private:
-  QString path_;
-  bool loaded_ = false;
-};
 
 // Ordinal comparison ignoring ASCII letter case, as the list is sorted.
 bool LessIgnoringCase(const QString& a, const QString& b) {
@@ -47,6 +29,36 @@ bool LessIgnoringCase(const QString& a, const QString& b) {
 
 }  // namespace
 
+SkinModule::SkinModule(QByteArray bytes) : bytes_(std::move(bytes)) {
+  const auto* data = reinterpret_cast<const uchar*>(bytes_.constData());
+  loaded_ = CheckResourceData({data, static_cast<size_t>(bytes_.size())}).empty() &&
+            QResource::registerResource(data, kModuleRoot);
+}
+
+SkinModule::~SkinModule() {
+  if (loaded_) {
+    QResource::unregisterResource(reinterpret_cast<const uchar*>(bytes_.constData()), kModuleRoot);
+  }
+}
+
+QByteArray SkinModule::ReadFile(const QString& path) {
+  const qint64 limit = ResourceLimits{}.fileSize;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  // In pieces, not by the size: a device or a growing file has none to trust.
+  QByteArray bytes;
+  while (bytes.size() <= limit) {
+    const QByteArray piece = file.read(std::min<qint64>(1 << 16, limit + 1 - bytes.size()));
+    if (piece.isEmpty()) break;
+    bytes += piece;
+  }
+  return bytes.size() <= limit ? bytes : QByteArray();
+}
+
+QString SkinModule::Root() {
+  return QString(":") + kModuleRoot + "/skin";
+}
+
 void TSkinList::Refresh(const QStringList& directories) {
   items_.clear();
   QFileInfoList files;
@@ -60,12 +72,12 @@ void TSkinList::Refresh(const QStringList& directories) {
     }
   }
   for (const QFileInfo& file : files) {
-    Module module(file.absoluteFilePath());
+    const SkinModule module(SkinModule::ReadFile(file.absoluteFilePath()));
     if (!module.Loaded()) continue;
-    QFile name(Module::Root() + "/string/100");
+    QFile name(SkinModule::Root() + "/string/100");
     if (!name.open(QIODevice::ReadOnly)) continue;
     items_.push_back(std::make_unique<TSkin>(
-        TSkin{QString::fromUtf8(name.readAll()).left(64), file.fileName()}));
+        TSkin{QString::fromUtf8(name.read(1024)).left(64), file.fileName()}));
   }
   std::stable_sort(items_.begin(), items_.end(), [](const auto& a, const auto& b) {
     return LessIgnoringCase(a->Name, b->Name);
@@ -80,6 +92,8 @@ SkinLoad LoadSkin(SkinView& view, const QStringList& directories, const QString&
     if (fileName.isEmpty()) {
       view.ApplySkin(kBuiltinSkinRoot);
     } else {
+      // A stored name is a file name, never a path out of the skin folders.
+      if (fileName.contains('/') || fileName.contains('\\')) throw TextError(533);
       QString path;
       for (const QString& directory : directories) {
         path = QDir(directory).filePath(fileName);
@@ -87,9 +101,12 @@ SkinLoad LoadSkin(SkinView& view, const QStringList& directories, const QString&
         path.clear();
       }
       if (path.isEmpty()) throw TextError(533);
-      Module module(path);
+      // Until the module has been applied, the next start does not try it again: nothing in it
+      // can then keep the program from starting.
+      settings.WriteSettingString(setting::kLastSkinDLL, "");
+      const SkinModule module(SkinModule::ReadFile(path));
       if (!module.Loaded()) throw TextError(534);
-      view.ApplySkin(Module::Root());
+      view.ApplySkin(SkinModule::Root());
     }
   } catch (const TextError& e) {
     if (showError) showError(QString::fromStdString(Text(e.id())));

@@ -1,5 +1,5 @@
-// Test main for the windows: a headless application with a private runtime folder and a small
-// stand-in for the built-in skin.
+// Test main for the windows: a headless application with a private runtime folder, a small
+// stand-in for the built-in skin, and a watch on dialogs that nobody answers.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "skin/synthetic_skin.h"
+#include "support/message_box.h"
 
 int main(int argc, char** argv) {
   // Discovery runs the binary at build time, outside CTest's environment.
@@ -24,5 +25,6 @@ int main(int argc, char** argv) {
       !QResource::registerResource(skin.path() + "/builtin.rcc", "/")) {
     return 2;
   }
+  sudoku::test::FailUnansweredDialogs();
   return RUN_ALL_TESTS();
 }
