@@ -21,6 +21,7 @@
 #include "library/game_files.h"
 #include "library/hall_of_fame.h"
 #include "model/puzzle_string.h"
+#include "settings/ini_settings_store.h"
 #include "solve/solver.h"
 
 namespace {
@@ -143,6 +144,25 @@ void SettingsSeed(MemorySettingsStore& store) {
     }
   }
   Seed("settings", "after-a-game", seed + std::string("\x01\x05\x05\x00", 4));
+
+  // The same values in the settings file the program writes.
+  const QString file = out + "/settings-file-work.conf";
+  {
+    IniSettingsStore ini(file, "2.0");
+    for (const auto& [key, values] : store.keys) {
+      for (const auto& [name, value] : values) {
+        if (const auto* number = std::get_if<int64_t>(&value)) {
+          ini.PutInt(key, name, *number);
+        } else if (const auto* text = std::get_if<std::string>(&value)) {
+          ini.PutString(key, name, *text);
+        } else {
+          ini.PutBinary(key, name, std::get<std::vector<uint8_t>>(value));
+        }
+      }
+    }
+  }
+  Seed("settings_file", "after-a-game.conf", Read(file).toStdString());
+  QFile::remove(file);
 }
 
 void SkinSeeds(const QString& painted, const QString& rcc) {
