@@ -1,6 +1,7 @@
 #include "game/game_controller.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "model/geometry.h"
@@ -320,7 +321,8 @@ void GameController::RecordStep(int oldCount, int newCount) {
                         : newCount == 1      ? 1
                                              : std::abs(oldCount - newCount);
   if (increment) {
-    steps_ += increment;
+    // A count from a file may stand anywhere: it stops at the largest, never wraps.
+    steps_ = steps_ > INT32_MAX - increment ? INT32_MAX : steps_ + increment;
     view_.ShowCounter(steps_);
   }
   undo_.AddSnapshot(board_.cells, steps_, cursor_);
@@ -394,7 +396,7 @@ void GameController::SetClock(bool on) {
   if (timed) {
     blinkTimer_ = false;
     view_.SetBlinkTimer(false);
-    if (!Has(gfUnrated)) SetShownTime(static_cast<uint32_t>(pump_.TickMs() - startTick_));
+    if (!Has(gfUnrated)) SetShownTime(ElapsedMs());
   }
   SetFlag(gfClockRunning, on);
   // Loaded and solved, with time and without aids: a won game. Reported last, since the port
@@ -402,6 +404,12 @@ void GameController::SetClock(bool on) {
   if (timed && (flags_ & 0x0780) == (gfLoaded | gfSolved) && hallOfFame_) {
     hallOfFame_->GameWon(PuzzleIdOf(board_.Name()), shownTime_, steps_);
   }
+}
+
+uint32_t GameController::ElapsedMs() const {
+  // A stored time goes on from where it stood; it stops short of the value for no time
+  // instead of wrapping round to a short one.
+  return static_cast<uint32_t>(std::min<uint64_t>(pump_.TickMs() - startTick_, kNoTime - 1));
 }
 
 void GameController::ClockTick() {
@@ -420,7 +428,7 @@ void GameController::ClockTick() {
   }
   separators_ = !separators_;
   view_.ShowClockSeparators(separators_);
-  SetShownTime(static_cast<uint32_t>((pump_.TickMs() - startTick_) / 1000 * 1000));
+  SetShownTime(ElapsedMs() / 1000 * 1000);
 }
 
 // ---- Undo and status ----
@@ -438,8 +446,9 @@ void GameController::UndoFlagsChanged(bool noUndo, bool noRedo) {
 }
 
 void GameController::SetStepCount(int steps) {
-  steps_ = steps;
-  view_.ShowCounter(steps);
+  // Counts come from files and stored games as well.
+  steps_ = std::max(steps, 0);
+  view_.ShowCounter(steps_);
 }
 
 }  // namespace sudoku

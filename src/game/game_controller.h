@@ -132,6 +132,7 @@ class GameController : public SolverHost, public UndoHost {
   void ShowError(int id) { view_.ShowErrorId(id); }
   void SolvedTestWithDisplay();
   void SetShownTime(uint32_t ms);
+  uint32_t ElapsedMs() const;
   void ShowTime();
   void SetSmiley(int frame);
   void WriteMemory();

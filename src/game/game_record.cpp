@@ -63,7 +63,7 @@ void GameController::LoadGameRecord(const GameRecord& record, bool stateOnly) {
       RecordStep(0, 0);
     }
     run_.LiveBoard = true;
-    SetStepCount(std::max(record.steps, 0));
+    SetStepCount(record.steps);
     PutCells(record.board.cells, cursor, true);
     // The loaded position; a started game's clock starts here, as after a first move.
     if (stateOnly && steps_ != 0) RecordStep(0, 0);

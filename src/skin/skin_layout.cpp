@@ -1,5 +1,7 @@
 #include "skin/skin_layout.h"
 
+#include <cmath>
+
 #include "base/texts.h"
 
 namespace sudoku {
@@ -12,6 +14,57 @@ int16_t Word(const QByteArray& b, qsizetype at) {
 QRect Record(const QByteArray& b, int index) {
   const qsizetype at = static_cast<qsizetype>(index) * 8;
   return QRect(Word(b, at), Word(b, at + 2), Word(b, at + 4), Word(b, at + 6));
+}
+
+// The part of a rectangle inside the bounds; empty without width or height.
+QRect Clip(const QRect& r, const QRect& bounds) {
+  return r.width() > 0 && r.height() > 0 ? r & bounds : QRect();
+}
+
+// Sutherland-Hodgman, one side of the box after the other. Cutting at a straight line keeps
+// the winding number of every point inside the box, so the filled region inside stays the same.
+QPolygon ClipPolygon(const QPolygon& polygon, const QRect& box) {
+  const int64_t limits[4] = {box.left(), box.right(), box.top(), box.bottom()};
+  QPolygon out = polygon;
+  for (int side = 0; side < 4 && !out.isEmpty(); ++side) {
+    const QPolygon in = std::move(out);
+    out = QPolygon();
+    const bool vertical = side < 2;  // a side of constant x
+    const int64_t limit = limits[side];
+    auto inside = [&](const QPoint& p) {
+      const int64_t v = vertical ? p.x() : p.y();
+      return side % 2 == 0 ? v >= limit : v <= limit;
+    };
+    auto cut = [&](const QPoint& a, const QPoint& b) {
+      const int64_t a0 = vertical ? a.x() : a.y(), a1 = vertical ? a.y() : a.x();
+      const int64_t b0 = vertical ? b.x() : b.y(), b1 = vertical ? b.y() : b.x();
+      const int64_t other =
+          a1 + std::llround(static_cast<double>(b1 - a1) * static_cast<double>(limit - a0) /
+                            static_cast<double>(b0 - a0));
+      return vertical ? QPoint(static_cast<int>(limit), static_cast<int>(other))
+                      : QPoint(static_cast<int>(other), static_cast<int>(limit));
+    };
+    for (qsizetype i = 0; i < in.size(); ++i) {
+      const QPoint& current = in[i];
+      const QPoint& previous = in[(i + in.size() - 1) % in.size()];
+      if (inside(current)) {
+        if (!inside(previous)) out << cut(previous, current);
+        out << current;
+      } else if (inside(previous)) {
+        out << cut(previous, current);
+      }
+    }
+  }
+  return out;
+}
+
+void ClipPolygons(std::vector<QPolygon>& polygons, const QRect& box) {
+  std::vector<QPolygon> kept;
+  for (const QPolygon& p : polygons) {
+    QPolygon clipped = ClipPolygon(p, box);
+    if (clipped.size() >= 3) kept.push_back(std::move(clipped));
+  }
+  polygons = std::move(kept);
 }
 
 const QByteArray& Required(const std::optional<QByteArray>& table, qsizetype size) {
@@ -35,11 +88,17 @@ Hit HitOfCode(int code) {
 std::vector<QPolygon> ParsePolygons(const QByteArray& words) {
   std::vector<QPolygon> polygons;
   QPolygon current;
+  int points = 0;
   const qsizetype count = words.size() / 2;
   for (qsizetype i = 0; i < count;) {
     const int16_t x = Word(words, i * 2);
     if (x == -1) {
-      if (current.size() >= 3) polygons.push_back(current);
+      if (current.size() >= 3) {
+        if (points + current.size() > kMaxPolygonPoints) break;
+        points += static_cast<int>(current.size());
+        polygons.push_back(current);
+        if (static_cast<int>(polygons.size()) == kMaxPolygons) break;
+      }
       current.clear();
       ++i;
       continue;
@@ -51,7 +110,7 @@ std::vector<QPolygon> ParsePolygons(const QByteArray& words) {
       i += 2;
       continue;
     }
-    current << QPoint(x, y);
+    if (current.size() < kMaxPolygonPoints) current << QPoint(x, y);
     i += 2;
   }
   return polygons;  // points after the last -1 belong to no closed polygon
@@ -96,6 +155,25 @@ SkinLayout ParseSkinLayout(const std::optional<QByteArray>& ids,
   if (outline) l.outline = ParsePolygons(*outline);
   if (holes) l.holes = ParsePolygons(*holes);
   return l;
+}
+
+void SkinLayout::ClipTo(const QSize& picture) {
+  const QRect bounds(QPoint(0, 0), picture);
+  for (QRect& r : areas) r = Clip(r, bounds);
+  for (QRect& r : cellText) r = Clip(r, bounds);
+  for (QRect& r : displaySlots) r = Clip(r, bounds);
+  for (QRect& r : glyphs) r = Clip(r, bounds);
+  for (QRect& r : markSources) r = Clip(r, bounds);
+  // The marks stay where they were on the window, now relative to the frame's visible part.
+  const QRect frame = indicatorFrame & bounds;
+  const QPoint shift = indicatorFrame.topLeft() - frame.topLeft();
+  for (QRect& r : marks) r.translate(shift);
+  indicatorFrame = frame;
+  // Only far outside: a polygon that merely reaches beyond the picture keeps its exact edges.
+  const QRect box =
+      bounds.adjusted(-picture.width(), -picture.height(), picture.width(), picture.height());
+  ClipPolygons(outline, box);
+  ClipPolygons(holes, box);
 }
 
 QRegion SkinLayout::Region(const QSize& size) const {

@@ -55,6 +55,11 @@ struct SkinLayout {
   // The window's visible region: the union of the outline polygons (winding fill) minus the
   // holes; the whole window when there is no outline.
   QRegion Region(const QSize& size) const;
+
+  // Tables come from outside: every rectangle, the indicator frame and the polygons are cut to
+  // the picture, so nothing drawn, copied or allocated from them can be larger than it. A
+  // rectangle without width or height becomes empty; inside the picture nothing changes.
+  void ClipTo(const QSize& picture);
 };
 
 // Builds the layout from the raw tables 100-106; a missing optional table is empty. A required
@@ -69,6 +74,10 @@ SkinLayout ParseSkinLayout(const std::optional<QByteArray>& ids,
                            const std::optional<QByteArray>& holes);
 
 // Polygons of a word list, each closed by the word -1; an unclosed or malformed one is dropped.
+// At most kMaxPolygons polygons of kMaxPolygonPoints points in all are read; the rest is
+// ignored like the words after the last -1.
+inline constexpr int kMaxPolygons = 64;
+inline constexpr int kMaxPolygonPoints = 2048;
 std::vector<QPolygon> ParsePolygons(const QByteArray& words);
 
 }  // namespace sudoku

@@ -2,6 +2,7 @@
 // Skin modules: resource files "SdSkin*.rcc" beside the program, listed by their names, and
 // loading the chosen skin with the built-in one as the fallback.
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -32,11 +33,29 @@ class TSkinList {
   std::vector<std::unique_ptr<TSkin>> items_;
 };
 
+// A skin module's resources: the file's bytes are checked whole (Qt's resource reader trusts
+// them) and, when sound, registered from this copy under Root() while the object lives.
+class SkinModule {
+ public:
+  explicit SkinModule(QByteArray bytes);
+  ~SkinModule();
+  SkinModule(const SkinModule&) = delete;
+  SkinModule& operator=(const SkinModule&) = delete;
+  // At most the size a module may have; empty when the file cannot be read or is larger.
+  static QByteArray ReadFile(const QString& path);
+  bool Loaded() const { return loaded_; }
+  static QString Root();
+
+ private:
+  QByteArray bytes_;
+  bool loaded_ = false;
+};
+
 // Where the built-in skin's resources are.
 inline constexpr const char* kBuiltinSkinRoot = ":/skin";
 
 struct SkinLoad {
-  bool ok = true;     // the named skin is in use
+  bool ok = true;      // the named skin is in use
   bool fatal = false;  // not even the built-in skin could be applied
 };
 

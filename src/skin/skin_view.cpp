@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QPainter>
 #include <cmath>
 
@@ -14,14 +15,40 @@
 namespace sudoku {
 namespace {
 
-std::optional<QByteArray> ReadResource(const QString& path) {
+// Texts are cut to 99 characters anyway.
+std::optional<QByteArray> ReadText(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  return f.readAll();
+  return f.read(1024);
+}
+
+// A table larger than any skin needs fails like a table of the wrong length.
+std::optional<QByteArray> ReadTable(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+  QByteArray bytes = f.read(kMaxSkinTable + 1);
+  if (bytes.size() > kMaxSkinTable) throw TextError(513);
+  return bytes;
+}
+
+// A picture is decoded only when it is a PNG or BMP of a bounded size; null otherwise.
+QImage ReadPicture(const QString& path) {
+  QImageReader reader(path);
+  const QByteArray format = reader.format();
+  if (format != "png" && format != "bmp") return {};
+  const QSize size = reader.size();
+  if (!size.isValid() || size.isEmpty() || size.width() > kMaxSkinSide ||
+      size.height() > kMaxSkinSide ||
+      static_cast<int64_t>(size.width()) * size.height() > kMaxSkinPixels) {
+    return {};
+  }
+  return reader.read();
 }
 
 // The board is designed at 96 pixels per inch.
-int PointsToPixels(int points) { return std::max(1, MulDiv(points, 96, 72)); }
+int PointsToPixels(int points) {
+  return std::max(1, MulDiv(points, 96, 72));
+}
 
 QFont SkinFont(bool black, int points) {
   QFont font;
@@ -43,20 +70,23 @@ constexpr int64_t kLongestTime = 35999900;
 SkinView::SkinView() = default;
 
 void SkinView::ApplySkin(const QString& root) {
-  const auto name = ReadResource(root + "/string/100");
+  const auto name = ReadText(root + "/string/100");
   if (!name) throw TextError(515);
-  const auto copyright = ReadResource(root + "/string/101");
-  SkinLayout layout = ParseSkinLayout(
-      ReadResource(root + "/rcdata/100"), ReadResource(root + "/rcdata/101"),
-      ReadResource(root + "/rcdata/102"), ReadResource(root + "/rcdata/103"),
-      ReadResource(root + "/rcdata/104"), ReadResource(root + "/rcdata/105"),
-      ReadResource(root + "/rcdata/106"));
-  QImage normal(root + "/bitmap/100"), extended(root + "/bitmap/101"), mask(root + "/bitmap/102");
+  const auto copyright = ReadText(root + "/string/101");
+  SkinLayout layout =
+      ParseSkinLayout(ReadTable(root + "/rcdata/100"), ReadTable(root + "/rcdata/101"),
+                      ReadTable(root + "/rcdata/102"), ReadTable(root + "/rcdata/103"),
+                      ReadTable(root + "/rcdata/104"), ReadTable(root + "/rcdata/105"),
+                      ReadTable(root + "/rcdata/106"));
+  const QImage normal = ReadPicture(root + "/bitmap/100");
+  const QImage extended = ReadPicture(root + "/bitmap/101");
+  const QImage mask = ReadPicture(root + "/bitmap/102");
   if (normal.isNull() || extended.isNull() || mask.isNull()) throw TextError(512);
+  layout.ClipTo(normal.size());
 
   name_ = QString::fromUtf8(*name).left(99);
-  copyright_ = copyright ? QString::fromUtf8(*copyright).left(99)
-                         : QString::fromStdString(Text(1079));
+  copyright_ =
+      copyright ? QString::fromUtf8(*copyright).left(99) : QString::fromStdString(Text(1079));
   layout_ = std::move(layout);
   normal_ = normal.convertToFormat(QImage::Format_RGB32);
   extended_ = extended.convertToFormat(QImage::Format_RGB32);
@@ -144,7 +174,9 @@ void SkinView::DrawCell(int cell, bool lit) {
   const int w = t.width(), h = t.height();
   if (w <= 0 || h <= 0) return;
   const bool decided = count == 1 && !board.marked.Contains(cell);
-  const QColor colour = lit ? layout_.colours[2] : decided ? layout_.colours[3] : layout_.colours[1];
+  const QColor colour = lit       ? layout_.colours[2]
+                        : decided ? layout_.colours[3]
+                                  : layout_.colours[1];
 
   QPainter p(&main_);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -224,7 +256,8 @@ void SkinView::ShowCounter(int number) {
   counterDrawn_ = true;
   counterShown_ = number;
   const int shown = std::clamp(number, 0, 999);
-  const char text[3] = {static_cast<char>('0' + shown / 100), static_cast<char>('0' + shown / 10 % 10),
+  const char text[3] = {static_cast<char>('0' + shown / 100),
+                        static_cast<char>('0' + shown / 10 % 10),
                         static_cast<char>('0' + shown % 10)};
   for (int i = 0; i < 3; ++i) DrawDisplayChar(9 + i, text[i]);
 }

@@ -20,13 +20,20 @@ class CellSource {
   virtual int Cursor() const = 0;
 };
 
+// Bounds on what a skin may hold, checked before anything is decoded: pictures (PNG or BMP)
+// of at most this many pixels a side and in all, tables of at most this many bytes.
+inline constexpr int kMaxSkinSide = 4096;
+inline constexpr int64_t kMaxSkinPixels = int64_t{4096} * 2048;
+inline constexpr qint64 kMaxSkinTable = 64 * 1024;
+
 class SkinView {
  public:
   SkinView();
 
   // Reads all resources of the skin under `root` (":/skin" for the built-in skin, the module's
   // mapped root for a module) and rebuilds the surface; the lit areas, the board and the
-  // displays survive. Throws TextError(512-515) and leaves the current skin when it fails.
+  // displays survive. Throws TextError(512-515) and leaves the current skin when it fails: 513
+  // also for a table over kMaxSkinTable bytes, 512 for a picture over the bounds.
   void ApplySkin(const QString& root);
 
   const QString& SkinName() const { return name_; }

@@ -193,7 +193,7 @@ THallOfFameDlg::THallOfFameDlg(QWidget* parent, const std::string& id,
     nameLines << DottedNameLine(name, names, black_[1]->width());
     timeLines << QString::fromStdString(FormatTime(shown ? entry.timeMs : 0));
     char steps[24];
-    std::snprintf(steps, sizeof steps, "[%.3d]", shown ? static_cast<int>(entry.steps) : 0);
+    std::snprintf(steps, sizeof steps, "[%.3u]", shown ? entry.steps : 0u);
     stepLines << QString::fromLatin1(steps);
   }
   const QString texts[4] = {QString::fromStdString(FormatText(1068, id.c_str())),

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "base/cp1252.h"
 #include "base/texts.h"
 #include "game/cell_operations.h"
 #include "model/board.h"
@@ -467,8 +468,12 @@ void TSudokuMainForm::ShowErrorId(int id) {
   QApplication::beep();
 }
 
+QString TSudokuMainForm::PuzzleNameText() const {
+  return QString::fromStdString(Cp1252ToUtf8(game_->CurrentBoard().Name()));
+}
+
 void TSudokuMainForm::UpdateGameNumber() {
-  if (status_) status_->UpdateGameNumber(QString::fromStdString(game_->CurrentBoard().Name()));
+  if (status_) status_->UpdateGameNumber(PuzzleNameText());
   RefreshHallOfFameCommand();
 }
 

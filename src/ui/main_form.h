@@ -36,6 +36,8 @@ class TSudokuMainForm : public QWidget, public GameView, public CellSource, publ
   // False when not even the built-in skin could be shown: the program must end.
   bool SkinUsable() const { return skinUsable_; }
   void SetStatusLine(StatusLine* status) { status_ = status; }
+  // The puzzle number as shown: the name field holds Windows-1252.
+  QString PuzzleNameText() const;
   // A second start of the program asks the running one to come to the front.
   void BringToFront();
   // Applies the skin and re-shapes the window; false (after the fallback) when it failed. A

@@ -99,7 +99,7 @@ TStateWnd::TStateWnd(TSudokuMainForm& main, Settings& settings, StartupSettings&
   started_->Animate(main_.Game().Has(gfClockRunning));
   main_.SetStatusLine(this);
   ShowLastAction(QString::fromStdString(Text(1057)));
-  UpdateGameNumber(QString::fromStdString(main_.Game().CurrentBoard().Name()));
+  UpdateGameNumber(main_.PuzzleNameText());
   main_.Game().UpdateWarningSmiley();
   // The game may have been restored before this window existed: show its pictures as they are.
   inputMode_->SetFrame(main_.Game().InputModeFrame());

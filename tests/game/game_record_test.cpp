@@ -167,6 +167,22 @@ TEST_F(RecordTest, RecordsFromOutsideAreLoadedSafely) {
   EXPECT_EQ(game->CurrentBoard().Name().size(), 15u);
   EXPECT_EQ(game->CurrentBoard().cells[2] & ~kAllDigits, 0);
 
+  // Counts and times at the end of their range go on without wrapping round.
+  GameRecord extreme = r;
+  extreme.steps = INT32_MAX;
+  extreme.timeMs = kNoTime - 1000;
+  extreme.flags = gfLoaded | gfClockRunning;
+  game->LoadGameRecord(extreme, true);
+  game->SelectCell(FirstEmpty());
+  game->SetDigit(1);
+  EXPECT_EQ(game->StepCount(), INT32_MAX);
+  Advance(5000);
+  game->ClockTick();
+  EXPECT_GT(game->FillGameRecord().timeMs, 4000000000u);
+  extreme.steps = -7;
+  game->LoadGameRecord(extreme, true);
+  EXPECT_EQ(game->StepCount(), 0);
+
   GameRecord empty = r;
   empty.board.givens.Clear();
   empty.flags |= gfLoaded;

@@ -147,6 +147,20 @@ TEST_F(SkinViewTest, TablesOfTheWrongSizeFail) {
   noCopyright.copyright.reset();
   Apply(noCopyright);
   EXPECT_EQ(view.SkinCopyright(), "(kein Copyright-Vermerk)");
+
+  // Pictures and tables larger than any skin needs are refused before they are decoded.
+  const QString big = temp.path() + "/big";
+  SyntheticSkin{}.Write(big);
+  QImage(kMaxSkinSide + 1, 1, QImage::Format_RGB32).save(big + "/bitmap/101", "PNG");
+  EXPECT_THROW(view.ApplySkin(big), TextError);
+  SyntheticSkin{}.Write(big);
+  SyntheticSkin::File(big + "/rcdata/105", QByteArray(kMaxSkinTable + 2, '\0'));
+  try {
+    view.ApplySkin(big);
+    FAIL();
+  } catch (const TextError& e) {
+    EXPECT_EQ(e.id(), 513);
+  }
 }
 
 TEST_F(SkinViewTest, CounterAndClockDisplays) {
@@ -270,16 +284,36 @@ TEST_F(SkinViewTest, RectanglesFromOutsideNeverReachOutsideThePictures) {
   }
   for (int i = 0; i < 26; ++i) SyntheticSkin::Rect(displays, QRect(-100, 500, 10, 14));
   displays.append(QByteArray(20, '\0'));
+  // Indicator marks far apart around one at its place, and an outline far beyond the window:
+  // neither may make anything larger than the picture.
+  QByteArray indicator, outline;
+  for (int i = 0; i < 30; ++i) {
+    const QRect far = i % 2 ? QRect(-30000, -30000, 8, 8) : QRect(30000, 30000, 8, 8);
+    SyntheticSkin::Rect(indicator, i >= 27 ? SyntheticSkin::MarkSource(i - 27)
+                                   : i == 5 ? SyntheticSkin::Mark(5)
+                                            : far);
+  }
+  for (int v : {-32000, -32000, 32000, -32000, 32000, 32000, -32000, 32000, -1}) {
+    SyntheticSkin::Word(outline, v);
+  }
   SyntheticSkin::File(temp.path() + "/odd/rcdata/101", areas);
   SyntheticSkin::File(temp.path() + "/odd/rcdata/100", ids);
   SyntheticSkin::File(temp.path() + "/odd/rcdata/103", displays);
+  SyntheticSkin::File(temp.path() + "/odd/rcdata/104", indicator);
+  SyntheticSkin::File(temp.path() + "/odd/rcdata/105", outline);
   view.ApplySkin(temp.path() + "/odd");
+  const QRect picture(0, 0, 300, 360);
+  EXPECT_TRUE(picture.contains(view.Layout().indicatorFrame));
+  EXPECT_TRUE(view.Outline().contains(picture));
+  EXPECT_TRUE(picture.adjusted(-300, -360, 300, 360).contains(view.Outline().boundingRect()));
   cells.cursor = 3;
   cells.board = test::Puzzle(test::kEasyPuzzle);
   for (int cell = 0; cell < 81; ++cell) view.RedrawCell(cell);
   view.ShowCounter(5);
   view.ShowClock(1000);
   view.UpdateGroupIndicator(0x1FF, 0x1FF, 0x1FF);
+  const QRect column5 = SyntheticSkin::Mark(5);
+  EXPECT_EQ(At(column5.center().x(), column5.center().y()), QColor(0, 160, 0));
   // With every id the same, the first position wins where the mask has that id.
   const QRect seven = SyntheticSkin::Area(7);
   EXPECT_EQ(view.HitTest(seven.center().x(), seven.center().y()).code, 0);

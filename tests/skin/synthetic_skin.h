@@ -27,6 +27,7 @@ struct SyntheticSkin {
   std::optional<int> dropTable;   // a raw table left out
   std::optional<int> dropBitmap;  // a picture left out
   bool dropName = false;
+  QStringList rccOptions;  // format version and compression of a module
 
   static constexpr int kWidth = 300, kHeight = 360;
 
@@ -135,7 +136,7 @@ struct SyntheticSkin {
     File(work + "/skin.qrc", qrc.toUtf8());
     QProcess p;
     p.setWorkingDirectory(work);
-    p.start(rcc, {"--binary", "skin.qrc", "-o", file});
+    p.start(rcc, QStringList{"--binary", "skin.qrc", "-o", file} + rccOptions);
     return p.waitForFinished(30000) && p.exitCode() == 0;
   }
 

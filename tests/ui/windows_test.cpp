@@ -115,6 +115,8 @@ TEST_F(WindowsTest, TheStatusLineShowsActionsErrorsAndTheNumber) {
   main->Game().LoadPuzzle(test::kEasyPuzzle);
   main->Game().SetPuzzleName("5.2.3");
   EXPECT_EQ(stateWnd->GameNumberText(), "Sudoku Nr.: 5.2.3");
+  main->Game().SetPuzzleName("J\xFCrgen");  // the name field holds Windows-1252
+  EXPECT_EQ(stateWnd->GameNumberText(), "Sudoku Nr.: Jürgen");
   // Texts of a run on a scratch copy are not shown.
   main->Game().Run().LiveBoard = false;
   main->Game().ShowLastActionId(1062);
@@ -258,6 +260,18 @@ TEST_F(WindowsTest, SwitchingSkinsLiveAndFallingBack) {
   EXPECT_EQ(main->Skin().SkinName(), name);
   EXPECT_EQ(store.GetString("", "LastSkinDLL"), "SdSkinNacht.rcc");
   EXPECT_EQ(main->Skin().MainImage().pixelColor(150, 280), QColor(30, 30, 60));
+
+  // Damaged since the list was filled: the last node's data offset, at the file's end, now
+  // points before the data. Refused before Qt reads it; the game goes on with the built-in skin.
+  QFile module(skins.path() + "/SdSkinNacht.rcc");
+  ASSERT_TRUE(module.open(QIODevice::ReadWrite));
+  module.seek(module.size() - 12);
+  module.write("\xFF\xFF\xFF\xFF");
+  module.close();
+  AnswerNextMessageBox(QMessageBox::Ok);
+  optionWnd->PickSkin(1);
+  EXPECT_EQ(main->Skin().SkinName(), "Standard");
+  EXPECT_EQ(store.GetString("", "LastSkinDLL"), "");
 
   QFile::remove(skins.path() + "/SdSkinNacht.rcc");  // gone since the list was filled
   AnswerNextMessageBox(QMessageBox::Ok);
