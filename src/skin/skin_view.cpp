@@ -75,6 +75,19 @@ void DrawPixels(QPainter& p, const QRect& target, const QImage& from, const QRec
   }
 }
 
+// Logical pixels to device pixels: edges are rounded, so neighbouring rectangles stay
+// neighbours.
+int Scaled(int v, qreal ratio) {
+  return static_cast<int>(std::floor(v * ratio + 0.5));
+}
+
+QRect ScaledRect(const QRect& r, qreal ratio) {
+  if (r.isEmpty()) return {};
+  return QRect(
+      QPoint(Scaled(r.left(), ratio), Scaled(r.top(), ratio)),
+      QPoint(Scaled(r.left() + r.width(), ratio) - 1, Scaled(r.top() + r.height(), ratio) - 1));
+}
+
 // The board is designed at 96 pixels per inch.
 int PointsToPixels(int points) {
   return std::max(1, MulDiv(points, 96, 72));
@@ -150,14 +163,8 @@ qreal SkinView::UsableRatio(qreal ratio) const {
   return std::max(1.0, std::min(ratio, std::sqrt(static_cast<double>(kMaxSkinPixels) / pixels)));
 }
 
-int SkinView::Device(int v) const {
-  return static_cast<int>(std::floor(v * ratio_ + 0.5));
-}
-
 QRect SkinView::DeviceRect(const QRect& r) const {
-  if (r.isEmpty()) return {};
-  return QRect(QPoint(Device(r.left()), Device(r.top())),
-               QPoint(Device(r.left() + r.width()) - 1, Device(r.top() + r.height()) - 1));
+  return ScaledRect(r, ratio_);
 }
 
 const QImage& SkinView::Doubled(int picture) const {
@@ -178,18 +185,20 @@ const QImage& SkinView::Doubled(int picture) const {
 QImage SkinView::PictureAt(int picture, qreal ratio) const {
   const QImage& single = picture ? extended_ : normal_;
   if (ratio == 1 || single.isNull()) return single;
-  const QSize size(static_cast<int>(std::floor(single.width() * ratio + 0.5)),
-                   static_cast<int>(std::floor(single.height() * ratio + 0.5)));
+  const QSize size(Scaled(single.width(), ratio), Scaled(single.height(), ratio));
   const QImage& doubled = Doubled(picture);
   const QImage& source = doubled.isNull() ? single : doubled;
   if (source.size() == size) return source;
   return source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage SkinView::Picture(bool extended, qreal ratio) const {
-  QImage image = PictureAt(extended ? 1 : 0, UsableRatio(ratio));
-  image.setDevicePixelRatio(UsableRatio(ratio));
-  return image;
+QImage SkinView::PictureCut(bool extended, const QRect& r, qreal ratio) const {
+  const int i = extended ? 1 : 0;
+  const qreal usable = UsableRatio(ratio);
+  const QRect cut = ScaledRect(r, usable);
+  QImage piece = (usable == ratio_ ? device_[i] : PictureAt(i, usable)).copy(cut);
+  piece.setDevicePixelRatio(usable);
+  return piece;
 }
 
 void SkinView::PreparePictures() {

@@ -60,9 +60,9 @@ class SkinView {
   // kMaxSkinPixels; below 1 it is 1.
   void SetDevicePixelRatio(qreal ratio);
   qreal DevicePixelRatio() const { return requested_; }
-  // The normal or extended picture at `ratio`, its devicePixelRatio set, for pictures cut from
-  // the skin elsewhere.
-  QImage Picture(bool extended, qreal ratio) const;
+  // A logical rectangle of the normal or extended picture at `ratio`, its devicePixelRatio set,
+  // for pictures cut from the skin elsewhere.
+  QImage PictureCut(bool extended, const QRect& r, qreal ratio) const;
 
   void SetCellSource(const CellSource* source) { cells_ = source; }
   void SetKeypadOrder(bool showInvNumBlock) { keypadOrder_ = showInvNumBlock; }
@@ -101,9 +101,7 @@ class SkinView {
   void RedrawDisplays();
   QRect Bounds() const { return normal_.rect(); }
   qreal UsableRatio(qreal ratio) const;
-  // Logical pixels to device pixels at the drawing ratio: edges are rounded, so neighbouring
-  // rectangles stay neighbours.
-  int Device(int v) const;
+  // Logical pixels to device pixels at the drawing ratio.
   QRect DeviceRect(const QRect& r) const;
   QImage PictureAt(int picture, qreal ratio) const;
   const QImage& Doubled(int picture) const;
