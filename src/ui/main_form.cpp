@@ -269,9 +269,10 @@ void TSudokuMainForm::HookEvent(QObject*, QEvent* event, bool& handled) {
 
 bool TSudokuMainForm::MouseEvent(QEvent* event) {
   auto* mouse = static_cast<QMouseEvent*>(event);
-  // On a scaled screen the position falls between logical pixels: the pixel is the one that
-  // holds it, not the nearest corner.
-  const QPoint pos(qFloor(mouse->position().x()), qFloor(mouse->position().y()));
+  // On a scaled screen the pointer falls between logical pixels: the pixel is the one that
+  // holds it. The widget position is rounded to the nearest corner; the window's (this is a
+  // top-level window) is not.
+  const QPoint pos(qFloor(mouse->scenePosition().x()), qFloor(mouse->scenePosition().y()));
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {

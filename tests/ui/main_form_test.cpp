@@ -44,8 +44,10 @@ class MainFormTest : public ::testing::Test {
   }
 
   QPoint Centre(int code) const { return SyntheticSkin::Area(code).center(); }
+  // As the window system delivers it: the widget position rounded, the window's exact.
   void Mouse(QEvent::Type type, const QPointF& at, Qt::MouseButtons buttons) {
-    QMouseEvent e(type, at, form->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QMouseEvent e(type, at.toPoint(), at, form->mapToGlobal(at), Qt::LeftButton, buttons,
+                  Qt::NoModifier);
     QApplication::sendEvent(form.get(), &e);
   }
   void Press(int code) { Mouse(QEvent::MouseButtonPress, Centre(code), Qt::LeftButton); }
