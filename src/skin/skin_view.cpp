@@ -145,7 +145,7 @@ void SkinView::ApplySkin(const QString& root) {
   PreparePictures();
   RedrawAllAreas();
   RedrawDisplays();
-  Changed(main_.rect());
+  Changed(Bounds());
 }
 
 Hit SkinView::HitTest(int x, int y) const {
@@ -159,7 +159,8 @@ Hit SkinView::HitTest(int x, int y) const {
 
 qreal SkinView::UsableRatio(qreal ratio) const {
   if (!(ratio > 1) || normal_.isNull()) return 1;
-  const double pixels = static_cast<double>(normal_.width()) * normal_.height();
+  const double pixels = std::max(static_cast<double>(normal_.width()) * normal_.height(),
+                                 static_cast<double>(extended_.width()) * extended_.height());
   return std::max(1.0, std::min(ratio, std::sqrt(static_cast<double>(kMaxSkinPixels) / pixels)));
 }
 

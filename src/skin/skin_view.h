@@ -56,7 +56,7 @@ class SkinView {
   // The ratio of device to logical pixels of the window's screen. MainImage, the cells and the
   // displays are drawn at it (from the skin's 2x pictures above 1, else from its 1x pictures
   // scaled smoothly); the tables, the hit mask and the outline stay in logical pixels. A
-  // change redraws everything. The ratio drawn at is capped so that MainImage stays within
+  // change redraws everything. The ratio drawn at is capped so that no picture at it exceeds
   // kMaxSkinPixels; below 1 it is 1.
   void SetDevicePixelRatio(qreal ratio);
   qreal DevicePixelRatio() const { return requested_; }
