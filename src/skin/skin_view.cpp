@@ -1,5 +1,6 @@
 #include "skin/skin_view.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFont>
 #include <QFontMetrics>
@@ -45,6 +46,48 @@ QImage ReadPicture(const QString& path) {
   return reader.read();
 }
 
+// A 2x picture is used only when it is a PNG or BMP of exactly twice the size of its 1x picture
+// and within the bounds of a picture; empty otherwise, and the 1x picture is scaled instead.
+QByteArray ReadDoubled(const QString& path, const QSize& single) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  QByteArray bytes = f.readAll();
+  QBuffer buffer(&bytes);
+  QImageReader reader(&buffer);
+  const QByteArray format = reader.format();
+  const QSize size = reader.size();
+  if ((format != "png" && format != "bmp") || size != single * 2 ||
+      static_cast<int64_t>(size.width()) * size.height() > kMaxSkinPixels) {
+    return {};
+  }
+  return bytes;
+}
+
+// Device pixels of `from` onto the painter's device. The rectangles differ in size only by
+// rounding at fractional ratios; then the piece is scaled smoothly on its own, so that nothing
+// beside it bleeds in.
+void DrawPixels(QPainter& p, const QRect& target, const QImage& from, const QRect& source) {
+  if (target.size() == source.size()) {
+    p.drawImage(target.topLeft(), from, source);
+  } else if (!target.isEmpty()) {
+    p.drawImage(target.topLeft(), from.copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation));
+  }
+}
+
+// Logical pixels to device pixels: edges are rounded, so neighbouring rectangles stay
+// neighbours.
+int Scaled(int v, qreal ratio) {
+  return static_cast<int>(std::floor(v * ratio + 0.5));
+}
+
+QRect ScaledRect(const QRect& r, qreal ratio) {
+  if (r.isEmpty()) return {};
+  return QRect(
+      QPoint(Scaled(r.left(), ratio), Scaled(r.top(), ratio)),
+      QPoint(Scaled(r.left() + r.width(), ratio) - 1, Scaled(r.top() + r.height(), ratio) - 1));
+}
+
 // The board is designed at 96 pixels per inch.
 int PointsToPixels(int points) {
   return std::max(1, MulDiv(points, 96, 72));
@@ -82,24 +125,33 @@ void SkinView::ApplySkin(const QString& root) {
   const QImage extended = ReadPicture(root + "/bitmap/101");
   const QImage mask = ReadPicture(root + "/bitmap/102");
   if (normal.isNull() || extended.isNull() || mask.isNull()) throw TextError(512);
+  // Optional pictures for screens at 200 %, as their file bytes (decoded when needed).
+  std::array<QByteArray, 2> doubled = {
+      ReadDoubled(root + "/bitmap/100" + kDoubleSuffix, normal.size()),
+      ReadDoubled(root + "/bitmap/101" + kDoubleSuffix, extended.size())};
 
   name_ = QString::fromUtf8(*name).left(99);
   copyright_ =
       copyright ? QString::fromUtf8(*copyright).left(99) : QString::fromStdString(Text(1079));
-  ApplyLayout(std::move(layout), normal, extended, mask);
+  ApplyLayout(std::move(layout), normal, extended, mask, std::move(doubled));
 }
 
 void SkinView::ApplyLayout(SkinLayout layout, const QImage& normal, const QImage& extended,
-                           const QImage& mask) {
+                           const QImage& mask, std::array<QByteArray, 2> doubled) {
   layout.ClipTo(normal.size());
   layout_ = std::move(layout);
   normal_ = normal.convertToFormat(QImage::Format_RGB32);
   extended_ = extended.convertToFormat(QImage::Format_RGB32);
   mask_ = mask;
-  main_ = normal_.copy();
+  for (int i = 0; i < 2; ++i) {
+    doubleBytes_[i] = std::move(doubled[i]);
+    doubled_[i] = QImage();
+  }
+  ratio_ = UsableRatio(requested_);
+  PreparePictures();
   RedrawAllAreas();
   RedrawDisplays();
-  Changed(main_.rect());
+  Changed(Bounds());
 }
 
 Hit SkinView::HitTest(int x, int y) const {
@@ -111,20 +163,90 @@ Hit SkinView::HitTest(int x, int y) const {
   return {};
 }
 
+qreal SkinView::UsableRatio(qreal ratio) const {
+  if (!(ratio > 1) || normal_.isNull()) return 1;
+  const double pixels = std::max(static_cast<double>(normal_.width()) * normal_.height(),
+                                 static_cast<double>(extended_.width()) * extended_.height());
+  return std::max(1.0, std::min(ratio, std::sqrt(static_cast<double>(kMaxSkinPixels) / pixels)));
+}
+
+QRect SkinView::DeviceRect(const QRect& r) const {
+  return ScaledRect(r, ratio_);
+}
+
+const QImage& SkinView::Doubled(int picture) const {
+  QByteArray& bytes = doubleBytes_[picture];
+  if (!bytes.isEmpty()) {
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    const QImage image = reader.read();
+    const QImage& single = picture ? extended_ : normal_;
+    if (image.size() == single.size() * 2) {
+      doubled_[picture] = image.convertToFormat(QImage::Format_RGB32);
+    }
+    bytes.clear();
+  }
+  return doubled_[picture];
+}
+
+QImage SkinView::PictureAt(int picture, qreal ratio) const {
+  const QImage& single = picture ? extended_ : normal_;
+  if (ratio == 1 || single.isNull()) return single;
+  const QSize size(Scaled(single.width(), ratio), Scaled(single.height(), ratio));
+  const QImage& doubled = Doubled(picture);
+  const QImage& source = doubled.isNull() ? single : doubled;
+  if (source.size() == size) return source;
+  return source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage SkinView::PictureCut(bool extended, const QRect& r, qreal ratio) const {
+  const int i = extended ? 1 : 0;
+  const qreal usable = UsableRatio(ratio);
+  const QRect cut = ScaledRect(r, usable);
+  QImage piece = (usable == ratio_ ? device_[i] : PictureAt(i, usable)).copy(cut);
+  piece.setDevicePixelRatio(usable);
+  return piece;
+}
+
+void SkinView::PreparePictures() {
+  for (int i = 0; i < 2; ++i) device_[i] = PictureAt(i, ratio_);
+  main_ = device_[0].copy();
+  main_.setDevicePixelRatio(ratio_);
+}
+
+QImage SkinView::DevicePixels() {
+  return QImage(main_.bits(), main_.width(), main_.height(), main_.bytesPerLine(), main_.format());
+}
+
+void SkinView::SetDevicePixelRatio(qreal ratio) {
+  if (ratio == requested_) return;
+  requested_ = ratio;
+  const qreal usable = UsableRatio(ratio);
+  if (usable == ratio_) return;
+  ratio_ = usable;
+  if (normal_.isNull()) return;
+  PreparePictures();
+  RedrawAllAreas();
+  RedrawDisplays();
+  Changed(Bounds());
+}
+
 void SkinView::Changed(const QRect& r) {
   if (onChanged && !r.isEmpty()) onChanged(r);
 }
 
-void SkinView::Copy(const QImage& from, const QRect& source, const QPoint& to) {
+void SkinView::Copy(int picture, const QRect& source, const QPoint& to) {
   // Rectangles come from outside: copy only what lies inside both pictures.
   if (source.width() <= 0 || source.height() <= 0) return;
-  const QRect inside = source & from.rect();
+  const QRect inside = source & (picture ? extended_ : normal_).rect();
   const QRect target(to + (inside.topLeft() - source.topLeft()), inside.size());
-  const QRect clipped = target & main_.rect();
+  const QRect clipped = target & Bounds();
   if (clipped.isEmpty()) return;
-  QPainter p(&main_);
-  p.drawImage(clipped.topLeft(), from,
-              QRect(inside.topLeft() + (clipped.topLeft() - target.topLeft()), clipped.size()));
+  QImage pixels = DevicePixels();
+  QPainter p(&pixels);
+  DrawPixels(
+      p, DeviceRect(clipped), device_[picture],
+      DeviceRect(QRect(inside.topLeft() + (clipped.topLeft() - target.topLeft()), clipped.size())));
 }
 
 void SkinView::DrawArea(int position, bool lit) {
@@ -135,9 +257,9 @@ void SkinView::DrawArea(int position, bool lit) {
     DrawCell(position - 45, lit);
   } else {
     const QRect area = layout_.areas[position];
-    Copy(lit ? extended_ : normal_, area, area.topLeft());
+    Copy(lit ? 1 : 0, area, area.topLeft());
   }
-  Changed(layout_.areas[position] & main_.rect());
+  Changed(layout_.areas[position] & Bounds());
 }
 
 void SkinView::RedrawAllAreas() {
@@ -168,7 +290,7 @@ void SkinView::DrawCell(int cell, bool lit) {
     p.drawRoundedRect(QRectF(area), 1.5, 1.5);
     area.adjust(2, 2, -2, -2);
   }
-  Copy(lit ? extended_ : normal_, area, area.topLeft());
+  Copy(lit ? 1 : 0, area, area.topLeft());
   if (!cells_) return;
 
   const BoardRecord& board = cells_->Board();
@@ -186,7 +308,7 @@ void SkinView::DrawCell(int cell, bool lit) {
   QPainter p(&main_);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setPen(colour);
-  p.setClipRect(main_.rect());
+  p.setClipRect(Bounds());
   if (decided) {
     p.setFont(SkinFont(true, MulDiv(h, 50, 100)));
     p.drawText(t, Qt::AlignCenter | Qt::TextSingleLine, QString::number(SingleDigit(set)));
@@ -230,14 +352,15 @@ void SkinView::DrawDisplayChar(int slot, char ch) {
   }
   const QRect target = layout_.displaySlots[slot];
   if (glyph == -2) {
-    QPainter p(&main_);
-    p.fillRect(target.normalized() & main_.rect(), layout_.colours[0]);
+    QImage pixels = DevicePixels();
+    QPainter p(&pixels);
+    p.fillRect(DeviceRect(target.normalized() & Bounds()), layout_.colours[0]);
   } else {
     const QRect source = layout_.glyphs[glyph];
     if (source.size() != target.size()) return;
-    Copy(extended_, source, target.topLeft());
+    Copy(1, source, target.topLeft());
   }
-  Changed(target & main_.rect());
+  Changed(target & Bounds());
 }
 
 void SkinView::ShowClockSeparators(bool on) {
@@ -276,7 +399,9 @@ void SkinView::UpdateGroupIndicator(uint16_t columns, uint16_t rows, uint16_t bl
   indicator_[0] = columns, indicator_[1] = rows, indicator_[2] = blocks;
   const QRect frame = layout_.indicatorFrame;
   if (frame.isEmpty() || main_.isNull()) return;
-  QImage picture = normal_.copy(frame);
+  // Composed in device pixels: the frame's picture at the drawing ratio.
+  const QRect deviceFrame = DeviceRect(frame);
+  QImage picture = device_[0].copy(deviceFrame);
   QPainter p(&picture);
   const uint16_t sets[3] = {columns, rows, blocks};
   for (int kind = 0; kind < 3; ++kind) {
@@ -284,12 +409,15 @@ void SkinView::UpdateGroupIndicator(uint16_t columns, uint16_t rows, uint16_t bl
     if (source.isEmpty()) continue;
     for (int i = 0; i < 9; ++i) {
       if (!((sets[kind] >> i) & 1)) continue;
-      p.drawImage(layout_.marks[kind * 9 + i].topLeft(), extended_, source);
+      const QRect mark(frame.topLeft() + layout_.marks[kind * 9 + i].topLeft(), source.size());
+      DrawPixels(p, DeviceRect(mark).translated(-deviceFrame.topLeft()), device_[1],
+                 DeviceRect(source));
     }
   }
   p.end();
-  Copy(picture, picture.rect(), frame.topLeft());
-  Changed(frame & main_.rect());
+  QImage pixels = DevicePixels();
+  QPainter(&pixels).drawImage(deviceFrame.topLeft(), picture);
+  Changed(frame & Bounds());
 }
 
 void SkinView::RedrawDisplays() {

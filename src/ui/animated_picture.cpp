@@ -4,12 +4,15 @@
 
 namespace sudoku {
 
-AnimatedPicture::AnimatedPicture(QWidget* parent, QList<QImage> frames, int frameMs)
-    : QWidget(parent), frames_(std::move(frames)) {
+AnimatedPicture::AnimatedPicture(QWidget* parent, ForRatio<QList<QImage>>::Paint frames,
+                                 int frameMs)
+    : QWidget(parent),
+      frames_(std::move(frames), devicePixelRatioF()),
+      count_(static_cast<int>(frames_.Current().size())) {
   setAttribute(Qt::WA_TranslucentBackground);
   timer_.setInterval(frameMs);
   connect(&timer_, &QTimer::timeout, this, [this] {
-    if (!frames_.isEmpty()) SetFrame((frame_ + 1) % static_cast<int>(frames_.size()));
+    if (count_ > 0) SetFrame((frame_ + 1) % count_);
   });
 }
 
@@ -24,15 +27,16 @@ void AnimatedPicture::Animate(bool on) {
 }
 
 void AnimatedPicture::SetFrame(int frame) {
-  if (frame < 0 || frame >= frames_.size() || frame == frame_) return;
+  if (frame < 0 || frame >= count_ || frame == frame_) return;
   frame_ = frame;
   update();
 }
 
 void AnimatedPicture::paintEvent(QPaintEvent*) {
-  if (frames_.isEmpty()) return;
+  const QList<QImage>& frames = frames_.At(devicePixelRatioF());
+  if (frame_ >= frames.size()) return;
   QPainter p(this);
-  p.drawImage(rect(), frames_[frame_]);
+  p.drawImage(QPointF(0, 0), frames[frame_]);
 }
 
 }  // namespace sudoku

@@ -114,11 +114,14 @@ class SampleDelegate : public QStyledItemDelegate {
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
     const QRect r = option.rect;
-    QImage item(r.size(), QImage::Format_RGB32);
+    // Drawn at the screen's pixel ratio, so that the small boards stay sharp.
+    const qreal ratio = painter->device()->devicePixelRatio();
+    QImage item(r.size() * ratio, QImage::Format_RGB32);
+    item.setDevicePixelRatio(ratio);
     QPainter p(&item);
     const bool selected = option.state & QStyle::State_Selected;
     item.fill(selected ? option.palette.color(QPalette::Highlight) : kListBackground);
-    const QRect inner = item.rect().adjusted(3, 3, -3, -3);
+    const QRect inner = QRect(QPoint(0, 0), r.size()).adjusted(3, 3, -3, -3);
     if (!tile_.isNull()) {
       QListView* list = dialog_.ListBox();
       const QRect first = list->visualRect(list->model()->index(0, 0));

@@ -19,24 +19,30 @@ namespace sudoku {
 // ---- The switch ----
 
 TPictureSwitch::TPictureSwitch(QWidget* parent)
-    : QAbstractButton(parent), off_(SwitchPicture(false)), on_(SwitchPicture(true)) {
+    : QAbstractButton(parent),
+      off_([](qreal ratio) { return SwitchPicture(false, ratio); }, devicePixelRatioF()),
+      on_([](qreal ratio) { return SwitchPicture(true, ratio); }, devicePixelRatioF()) {
   setCheckable(true);
   setFocusPolicy(Qt::NoFocus);
   setCursor(Qt::PointingHandCursor);
   resize(sizeHint());
 }
 
-QSize TPictureSwitch::sizeHint() const { return off_.size(); }
+QSize TPictureSwitch::sizeHint() const {
+  return off_.Current().deviceIndependentSize().toSize();
+}
 
 void TPictureSwitch::paintEvent(QPaintEvent*) {
-  QPainter(this).drawImage(0, 0, isChecked() || isDown() ? on_ : off_);
+  auto& look = isChecked() || isDown() ? on_ : off_;
+  QPainter(this).drawImage(QPointF(0, 0), look.At(devicePixelRatioF()));
 }
 
 // ---- The picture dialog ----
 
-TPictureDlg::TPictureDlg(QWidget* parent, const QImage& picture)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picture_(picture) {
-  setFixedSize(picture_.size());
+TPictureDlg::TPictureDlg(QWidget* parent, ForRatio<QImage>::Paint picture)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      picture_(std::move(picture), devicePixelRatioF()) {
+  setFixedSize(picture_.Current().deviceIndependentSize().toSize());
   switch_ = new TPictureSwitch(this);
   // The click itself does not toggle: SwitchOn shows the press and closes.
   connect(switch_, &QAbstractButton::clicked, this, [this] {
@@ -65,7 +71,9 @@ void TPictureDlg::SwitchOn() {
   accept();
 }
 
-void TPictureDlg::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, picture_); }
+void TPictureDlg::paintEvent(QPaintEvent*) {
+  QPainter(this).drawImage(QPointF(0, 0), picture_.At(devicePixelRatioF()));
+}
 
 void TPictureDlg::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -95,7 +103,7 @@ void TPictureDlg::showEvent(QShowEvent* event) {
 
 // ---- The greeting of a winner ----
 
-TEndGameDlg::TEndGameDlg(QWidget* parent) : TPictureDlg(parent, EndGamePicture()) {
+TEndGameDlg::TEndGameDlg(QWidget* parent) : TPictureDlg(parent, EndGamePicture) {
   Switch()->move(24, 265);
   name_ = new QLineEdit(this);
   name_->setGeometry(315, 270, 161, 27);
@@ -153,9 +161,10 @@ QFont LabelFont(int height) {
 
 }  // namespace
 
-THallOfFameDlg::THallOfFameDlg(QWidget* parent, const std::string& id,
-                               const HallOfFameTable& table)
-    : TPictureDlg(parent, HallOfFamePicture(QFontMetrics(LabelFont(27)).lineSpacing())) {
+THallOfFameDlg::THallOfFameDlg(QWidget* parent, const std::string& id, const HallOfFameTable& table)
+    : TPictureDlg(parent, [lineHeight = QFontMetrics(LabelFont(27)).lineSpacing()](qreal ratio) {
+        return HallOfFamePicture(lineHeight, ratio);
+      }) {
   Switch()->move(275, 460);
   struct Column {
     QRect rect;

@@ -11,6 +11,7 @@
 
 #include "game/ports.h"
 #include "library/hall_of_fame.h"
+#include "ui/program_art.h"
 
 namespace sudoku {
 
@@ -27,14 +28,14 @@ class TPictureSwitch : public QAbstractButton {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QImage off_, on_;
+  ForRatio<QImage> off_, on_;
 };
 
-// A frameless, screen-centred dialog whose client area is a picture; Enter anywhere works the
-// switch.
+// A frameless, screen-centred dialog whose client area is a picture, drawn for the screen's pixel
+// ratio; Enter anywhere works the switch.
 class TPictureDlg : public QDialog {
  public:
-  TPictureDlg(QWidget* parent, const QImage& picture);
+  TPictureDlg(QWidget* parent, ForRatio<QImage>::Paint picture);
   TPictureSwitch* Switch() const { return switch_; }
   // The switch's click: the press shown, then OK.
   void SwitchOn();
@@ -48,7 +49,7 @@ class TPictureDlg : public QDialog {
  private:
   // Keeps the window responsive; a wait begun during another returns at once.
   void Wait(int ms);
-  QImage picture_;
+  ForRatio<QImage> picture_;
   TPictureSwitch* switch_;
   bool waiting_ = false;
 };

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "skin/skin_view.h"
+#include "ui/program_art.h"
 
 namespace sudoku {
 namespace {
@@ -198,14 +199,12 @@ void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour, double w
   p.drawPolygon(tip);
 }
 
-QImage Transparent(int w, int h) {
-  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  return image;
+QImage Transparent(int w, int h, qreal ratio) {
+  return ArtImage(QSize(w, h), ratio, true);
 }
 
-QImage StandIn(const QSize& size, const QString& caption) {
-  QImage image = Transparent(size.width(), size.height());
+QImage StandIn(const QSize& size, const QString& caption, qreal ratio) {
+  QImage image = Transparent(size.width(), size.height(), ratio);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient g(0, 0, 0, size.height());
@@ -226,10 +225,10 @@ void AddArea(QRect& r, const QRect& area) {
 
 }  // namespace
 
-QImage MethodPicture(int method, bool after, bool keypadOrder) {
+QImage MethodPicture(int method, bool after, bool keypadOrder, qreal ratio) {
   const Example& example = Examples()[static_cast<size_t>(std::clamp(method, 0, 5))];
   const int w = GridSpan(9), h = GridSpan(example.rows);
-  QImage image(w, h, QImage::Format_RGB32);
+  QImage image = ArtImage(QSize(w, h), ratio, false);
   image.fill(QColor(45, 45, 58));
   QPainter p(&image);
   // The lighter lines inside each block; the dark ground stays between blocks.
@@ -251,9 +250,9 @@ QImage MethodPicture(int method, bool after, bool keypadOrder) {
   return image;
 }
 
-QImage CalculationChainPicture() {
+QImage CalculationChainPicture(qreal ratio) {
   constexpr int kW = 601, kH = 118;
-  QImage image = Transparent(kW, kH);
+  QImage image = Transparent(kW, kH, ratio);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const QString names[6] = {"Füllen mit 1..9",      "Benachbarte Sp./Zl.", "Bereinigen",
@@ -302,16 +301,16 @@ QImage CalculationChainPicture() {
   return image;
 }
 
-QImage AboutPicture(const QString& version) {
+QImage AboutPicture(const QString& version, qreal ratio) {
   constexpr int kW = 601, kH = 460;
-  QImage image(kW, kH, QImage::Format_RGB32);
+  QImage image = ArtImage(QSize(kW, kH), ratio, false);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   QLinearGradient sky(0, 0, kW, kH);
   sky.setColorAt(0, QColor(42, 68, 108));
   sky.setColorAt(1, QColor(14, 24, 44));
-  p.fillRect(image.rect(), sky);
+  p.fillRect(QRect(0, 0, kW, kH), sky);
 
   // Faint digits drifting in the background, always in the same places.
   uint32_t seed = 1909;
@@ -418,8 +417,8 @@ QImage AboutPicture(const QString& version) {
   return image;
 }
 
-QImage WebSign() {
-  QImage image = Transparent(48, 48);
+QImage WebSign(qreal ratio) {
+  QImage image = Transparent(48, 48, ratio);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   QRadialGradient g(QPointF(18, 16), 26);
@@ -439,8 +438,8 @@ QImage WebSign() {
   return image;
 }
 
-QImage MailSign() {
-  QImage image = Transparent(48, 48);
+QImage MailSign(qreal ratio) {
+  QImage image = Transparent(48, 48, ratio);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF letter(4, 10, 40, 28);
@@ -502,27 +501,28 @@ QRect GuiPartRect(const SkinView& skin, int part) {
   return r.adjusted(-6, -6, 6, 6) & skin.ImageNormState().rect();
 }
 
-QImage GuiPartPicture(const SkinView& skin, int part) {
+QImage GuiPartPicture(const SkinView& skin, int part, qreal ratio) {
   const QRect r = GuiPartRect(skin, part);
-  if (r.isEmpty()) return StandIn(QSize(64, 32), QString::number(part + 1));
-  return skin.ImageNormState().copy(r);
+  if (r.isEmpty()) return StandIn(QSize(64, 32), QString::number(part + 1), ratio);
+  return skin.PictureCut(false, r, ratio);
 }
 
-QImage CommandPicture(const SkinView& skin, int button, const QString& caption) {
+QImage CommandPicture(const SkinView& skin, int button, const QString& caption, qreal ratio) {
   const QRect area = skin.Layout().areas[static_cast<size_t>(36 + std::clamp(button, 0, 8))];
   const QRect r = area.adjusted(-3, -3, 3, 3) & skin.ImageNormState().rect();
   if (area.width() < 16 || area.height() < 12 || r.isEmpty()) {
-    return StandIn(QSize(124, 36), caption);
+    return StandIn(QSize(124, 36), caption, ratio);
   }
-  return skin.ImageNormState().copy(r);
+  return skin.PictureCut(false, r, ratio);
 }
 
-QImage SkinPicture(const SkinView& skin) {
-  const QImage& normal = skin.ImageNormState();
-  QImage image = Transparent(normal.width(), normal.height());
+QImage SkinPicture(const SkinView& skin, qreal ratio) {
+  const QSize size = skin.Size();
+  QImage image = Transparent(size.width(), size.height(), ratio);
   QPainter p(&image);
   p.setClipRegion(skin.Outline());
-  p.drawImage(0, 0, normal);
+  p.drawImage(QRectF(QPointF(0, 0), QSizeF(size)),
+              skin.PictureCut(false, QRect(QPoint(0, 0), size), ratio));
   return image;
 }
 

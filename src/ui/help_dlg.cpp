@@ -62,12 +62,14 @@ QString MnemonicHtml(const QString& caption) {
          "</u>" + caption.mid(amp + 2).toHtmlEscaped();
 }
 
-// A picture that can be clicked, with a frame while it is the chosen one.
+// A picture that can be clicked, with a frame while it is the chosen one. It is drawn for the
+// pixel ratio of its screen.
 class HelpPicture : public QWidget {
  public:
-  HelpPicture(QWidget* parent, const QImage& image, int tag) : QWidget(parent), image_(image) {
+  HelpPicture(QWidget* parent, ForRatio<QImage>::Paint paint, int tag)
+      : QWidget(parent), image_(std::move(paint), devicePixelRatioF()) {
     setProperty("tag", tag);
-    resize(image.size());
+    resize(image_.Current().deviceIndependentSize().toSize());
   }
   void SetClick(std::function<void()> click) {
     click_ = std::move(click);
@@ -82,7 +84,7 @@ class HelpPicture : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(rect(), image_);
+    p.drawImage(rect(), image_.At(devicePixelRatioF()));
     if (chosen_ || (hover_ && click_)) {
       p.setRenderHint(QPainter::Antialiasing);
       p.setPen(QPen(chosen_ ? QColor(255, 196, 40) : QColor(255, 255, 255, 170), 2));
@@ -106,7 +108,7 @@ class HelpPicture : public QWidget {
   }
 
  private:
-  QImage image_;
+  ForRatio<QImage> image_;
   std::function<void()> click_;
   bool chosen_ = false;
   bool hover_ = false;
@@ -135,22 +137,31 @@ class ClickLabel : public QLabel {
 // on each side for the parts' numbers and the lines from each number to its part.
 class SkinMap : public QWidget {
  public:
-  SkinMap(QWidget* parent, const QImage& skin, const QSize& size, int margin)
-      : QWidget(parent), margin_(margin) {
+  SkinMap(QWidget* parent, ForRatio<QImage>::Paint skin, const QSize& size, int margin)
+      : QWidget(parent),
+        margin_(margin),
+        ground_(
+            [skin = std::move(skin), size](qreal ratio) {
+              QImage dimmed = skin(ratio);
+              QPainter p(&dimmed);
+              p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+              p.fillRect(QRectF(QPointF(0, 0), dimmed.deviceIndependentSize()),
+                         QColor(20, 20, 30, 150));
+              p.end();
+              QImage ground = dimmed.scaled(size * dimmed.devicePixelRatio(), Qt::KeepAspectRatio,
+                                            Qt::SmoothTransformation);
+              ground.setDevicePixelRatio(dimmed.devicePixelRatio());
+              return ground;
+            },
+            devicePixelRatioF()) {
     resize(size.width() + 2 * margin, size.height());
-    QImage dimmed = skin;
-    QPainter p(&dimmed);
-    p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-    p.fillRect(dimmed.rect(), QColor(20, 20, 30, 150));
-    p.end();
-    ground_ = dimmed.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   }
   void AddLeader(const QLineF& line) { leaders_.push_back(line); }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.drawImage(margin_, 0, ground_);
+    p.drawImage(QPointF(margin_, 0), ground_.At(devicePixelRatioF()));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(122, 82, 0), 1.5));
     for (const QLineF& line : leaders_) p.drawLine(line);
@@ -158,7 +169,7 @@ class SkinMap : public QWidget {
 
  private:
   int margin_;
-  QImage ground_;
+  ForRatio<QImage> ground_;
   std::vector<QLineF> leaders_;
 };
 
@@ -198,6 +209,8 @@ THelpDlg::THelpDlg(QWidget* parent, const StartupSettings& options, const QImage
       programSkin_(std::make_unique<SkinView>()),
       background_(background),
       keypadOrder_(options.showInvNumBlock) {
+  // Cut pictures come from the skin's pictures at the screen's ratio.
+  programSkin_->SetDevicePixelRatio(devicePixelRatioF());
   programSkin_->ApplySkin(kBuiltinSkinRoot);
   setObjectName("THelpDlg");
   setWindowTitle("Sudoku Hilfe");
@@ -257,7 +270,7 @@ THelpDlg::THelpDlg(QWidget* parent, const StartupSettings& options, const QImage
         AddText(page, QRect(kMargin, kBodyTop, kPageWidth - 2 * kMargin, 440), InstructionText());
         break;
       case 1: {
-        auto* chain = new HelpPicture(page, CalculationChainPicture(), 0);
+        auto* chain = new HelpPicture(page, CalculationChainPicture, 0);
         chain->move(kMargin, 106);
         AddText(page, QRect(kMargin, kBodyTop, kPageWidth - 2 * kMargin, 62), RulesIntroText());
         AddText(page, QRect(kMargin, 230, kPageWidth - 2 * kMargin, 252), RulesText());
@@ -366,28 +379,29 @@ QLabel* THelpDlg::AddText(QWidget* parent, const QRect& place, const QString& ht
 
 void THelpDlg::BuildMethodPage(QWidget* page, int method) {
   // The text on the left, the example before and after the method on the right.
-  const QImage before = MethodPicture(method, false, keypadOrder_);
-  const int left = kPageWidth - kMargin - before.width();
+  const auto picture = [method, keypadOrder = keypadOrder_](bool after) {
+    return [=](qreal ratio) { return MethodPicture(method, after, keypadOrder, ratio); };
+  };
+  const int width = picture(false)(1).width();
+  const int left = kPageWidth - kMargin - width;
   AddText(page, QRect(kMargin, kBodyTop, left - 14 - kMargin, 442), MethodText(method));
   int y = kBodyTop + 2;
   for (int k = 0; k < 2; ++k) {
     auto* caption = new QLabel(k == 0 ? "Vorher" : "Nachher", page);
     caption->setFont(Font(9, true));
     SetTextColour(caption, kPurple);
-    caption->setGeometry(left, y, before.width(), 18);
+    caption->setGeometry(left, y, width, 18);
     if (k == 1) {
       auto* arrow = new QLabel("\u2193", page);
       arrow->setFont(Font(16, true));
       SetTextColour(arrow, kPurple);
       arrow->setAlignment(Qt::AlignCenter);
-      arrow->setGeometry(left, y - 4, before.width(), 26);
+      arrow->setGeometry(left, y - 4, width, 26);
     }
-    auto* picture =
-        new HelpPicture(page, k == 0 ? before : MethodPicture(method, true, keypadOrder_),
-                        kMethodPictureId + 2 * method + k);
-    picture->setObjectName(QString("Image_Algo%1_%2").arg(method + 1).arg(k));
-    picture->move(left, y + 20);
-    y += 20 + picture->height() + 12;
+    auto* shown = new HelpPicture(page, picture(k == 1), kMethodPictureId + 2 * method + k);
+    shown->setObjectName(QString("Image_Algo%1_%2").arg(method + 1).arg(k));
+    shown->move(left, y + 20);
+    y += 20 + shown->height() + 12;
   }
   auto* key = new QLabel(page);
   key->setFont(Font(8));
@@ -399,7 +413,7 @@ void THelpDlg::BuildMethodPage(QWidget* page, int method) {
       "&nbsp;</span> geändert</td></tr><tr><td><span style='color:#cd1919;'><s><b>&nbsp;5&nbsp;"
       "</b></s></span> wird gestrichen</td><td>&nbsp;&nbsp;<span style='background-color:"
       "#e0e5f0;'>&nbsp;<b>5</b>&nbsp;</span> Vorgabe</td></tr></table>");
-  key->setGeometry(left, y, before.width(), 36);
+  key->setGeometry(left, y, width, 36);
   key->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -446,18 +460,18 @@ void THelpDlg::BuildGuiPage(QWidget* page) {
     margin = std::max(margin, number->width() + 8);
     numbers[static_cast<size_t>(part)] = number;
   }
-  const QImage skinPicture = SkinPicture(*programSkin_);
+  const SkinView* skin = programSkin_.get();
+  const QSize skinSize = skin->Size();
   const QSize room(420 - 2 * margin, 268);
-  const QSize pictureSize =
-      skinPicture.isNull() ? room : skinPicture.size().scaled(room, Qt::KeepAspectRatio);
-  auto* map = new SkinMap(page, skinPicture, pictureSize, margin);
+  const QSize pictureSize = skinSize.isEmpty() ? room : skinSize.scaled(room, Qt::KeepAspectRatio);
+  auto* map = new SkinMap(
+      page, [skin](qreal ratio) { return SkinPicture(*skin, ratio); }, pictureSize, margin);
   map->setObjectName("Image_GUI_Map");
   map->move(kMargin, kBodyTop + 2);
-  const double scale =
-      skinPicture.isNull() ? 1.0 : double(pictureSize.width()) / skinPicture.width();
+  const double scale = skinSize.isEmpty() ? 1.0 : double(pictureSize.width()) / skinSize.width();
   std::array<QRect, kGuiPartCount> places;
   for (int part = 0; part < kGuiPartCount; ++part) {
-    const QRect r = GuiPartRect(*programSkin_, part);
+    const QRect r = GuiPartRect(*skin, part);
     QRect place(margin + static_cast<int>(std::lround(r.x() * scale)),
                 static_cast<int>(std::lround(r.y() * scale)),
                 std::max(8, static_cast<int>(std::lround(r.width() * scale))),
@@ -465,7 +479,9 @@ void THelpDlg::BuildGuiPage(QWidget* page) {
     // A part that the skin lacks still gets a place, at the picture's right edge.
     if (r.isEmpty()) place = QRect(margin + pictureSize.width() - 30, 4 + part * 32, 26, 26);
     places[static_cast<size_t>(part)] = place;
-    auto* picture = new HelpPicture(map, GuiPartPicture(*programSkin_, part), kGuiPartPictureId + part);
+    auto* picture = new HelpPicture(
+        map, [skin, part](qreal ratio) { return GuiPartPicture(*skin, part, ratio); },
+        kGuiPartPictureId + part);
     picture->setObjectName(QString("Image_GUI_%1").arg(part));
     picture->setGeometry(place);
     picture->SetClick([this, picture] {
@@ -522,11 +538,13 @@ void THelpDlg::ShowGuiPart(int part) {
 void THelpDlg::BuildMenuPage(QWidget* page) {
   constexpr int kCellW = 130, kCellH = 42, kPitchX = 138, kPitchY = 48;
   for (int i = 0; i < kCommandCount; ++i) {
-    const QImage image =
-        CommandPicture(*programSkin_, i, QString::fromUtf8(kMenuPageCaptions[static_cast<size_t>(i)]));
-    auto* icon = new HelpPicture(page, image, kCommandPictureId + i);
+    const SkinView* skin = programSkin_.get();
+    const QString caption = QString::fromUtf8(kMenuPageCaptions[static_cast<size_t>(i)]);
+    auto* icon = new HelpPicture(
+        page, [skin, i, caption](qreal ratio) { return CommandPicture(*skin, i, caption, ratio); },
+        kCommandPictureId + i);
     icon->setObjectName(kMenuIconNames[i]);
-    const QSize size = FitInto(image.size(), QSize(kCellW, kCellH));
+    const QSize size = FitInto(icon->size(), QSize(kCellW, kCellH));
     icon->setGeometry(kMargin + (i % 3) * kPitchX, kBodyTop + 4 + (i / 3) * kPitchY, size.width(),
                       size.height());
     icon->SetClick([this, icon] { MenuIconClick(icon); });
@@ -574,8 +592,8 @@ void THelpDlg::BuildStateLinePage(QWidget* page) {
   StatusText(bar, labels, QRect(numberLeft + 2, 9, 125, 13), Qt::AlignHCenter,
              QString::fromStdString(FormatText(1069, "12.3.4")));
   const int picturesLeft = numberLeft + 133;
-  const QList<QImage> frames[4] = {GameRunningFrames(), CalculationFrames(), InputModeFrames(),
-                                   SmileyFrames()};
+  QList<QImage> (*const frames[4])(qreal) = {GameRunningFrames, CalculationFrames, InputModeFrames,
+                                             SmileyFrames};
   for (int i = 0; i < 4; ++i) {
     auto* picture = new AnimatedPicture(bar, frames[i]);
     picture->setGeometry(picturesLeft + i * 25, 6, 22, 22);
@@ -587,7 +605,7 @@ void THelpDlg::BuildStateLinePage(QWidget* page) {
   AddText(page, QRect(kMargin, y, 601, 36), StateLinePartText(0));
   AddText(page, QRect(kMargin, y + 38, 601, 20), StateLinePartText(1));
   for (int i = 0; i < 2; ++i) {
-    auto* picture = new AnimatedPicture(page, i == 0 ? GameRunningFrames() : CalculationFrames());
+    auto* picture = new AnimatedPicture(page, i == 0 ? GameRunningFrames : CalculationFrames);
     picture->setGeometry(kMargin, y + 64 + i * 28, 22, 22);
     picture->Animate(true);
     AddText(page, QRect(kMargin + 30, y + 66 + i * 28, 571, 20), StateLinePartText(2 + i));
@@ -595,7 +613,7 @@ void THelpDlg::BuildStateLinePage(QWidget* page) {
   y += 124;
   AddText(page, QRect(kMargin, y, 601, 36), StateLinePartText(4));
   for (int frame = 0; frame < 5; ++frame) {
-    auto* picture = new AnimatedPicture(page, InputModeFrames());
+    auto* picture = new AnimatedPicture(page, InputModeFrames);
     picture->setObjectName(QString("Image_InputMode_%1").arg(frame));
     picture->SetFrame(frame);
     picture->setGeometry(kMargin + frame * 110 + 44, y + 38, 22, 22);
@@ -608,7 +626,7 @@ void THelpDlg::BuildStateLinePage(QWidget* page) {
   y += 96;
   AddText(page, QRect(kMargin, y, 601, 36), StateLinePartText(5));
   for (int frame = 0; frame < 3; ++frame) {
-    auto* picture = new AnimatedPicture(page, SmileyFrames());
+    auto* picture = new AnimatedPicture(page, SmileyFrames);
     picture->setObjectName(QString("Image_Smiley_%1").arg(frame));
     picture->SetFrame(frame);
     picture->setGeometry(kMargin + frame * 110 + 44, y + 38, 22, 22);
@@ -631,11 +649,11 @@ void THelpDlg::BuildOnlinePage(QWidget* page) {
     label->move(80, y);
     label->adjustSize();
   };
-  (new HelpPicture(page, WebSign(), 0))->move(kMargin, 60);
+  (new HelpPicture(page, WebSign, 0))->move(kMargin, 60);
   AddText(page, QRect(80, 58, 537, 22), OnlineWebText());
   const QString web = QString::fromStdString(Text(1075));
   address("Label_HomepageStart", web, web, 82);
-  (new HelpPicture(page, MailSign(), 0))->move(kMargin, 140);
+  (new HelpPicture(page, MailSign, 0))->move(kMargin, 140);
   AddText(page, QRect(80, 138, 537, 22), OnlineMailText());
   const QString mail = QString::fromStdString(Text(1076));
   address("Label_EMail", mail, "mailto:" + mail + "?subject=Sudoku", 162);
@@ -643,7 +661,8 @@ void THelpDlg::BuildOnlinePage(QWidget* page) {
 }
 
 void THelpDlg::BuildAboutPage(QWidget* page, const QString& version) {
-  auto* picture = new HelpPicture(page, AboutPicture(version), kAboutPictureId);
+  auto* picture = new HelpPicture(
+      page, [version](qreal ratio) { return AboutPicture(version, ratio); }, kAboutPictureId);
   picture->setObjectName("Image_About");
   picture->move((kPageWidth - picture->width()) / 2, (kPageHeight - picture->height()) / 2);
 }
@@ -660,10 +679,10 @@ void THelpDlg::BuildAboutSkinPage(QWidget* page) {
   copyright->setFont(Font(9, true, true));
   SetTextColour(copyright, kPurple);
   copyright->setGeometry(kMargin, kBodyTop + 28, 601, 20);
-  const QImage skinPicture = SkinPicture(skin_);
-  if (!skinPicture.isNull()) {
-    const QSize size = FitInto(skinPicture.size(), QSize(601, 318));
-    auto* preview = new HelpPicture(page, skinPicture, 0);
+  if (!skin_.Size().isEmpty()) {
+    const QSize size = FitInto(skin_.Size(), QSize(601, 318));
+    auto* preview = new HelpPicture(
+        page, [this](qreal ratio) { return SkinPicture(skin_, ratio); }, 0);
     preview->setObjectName("Image_AboutSkin_Preview");
     preview->setGeometry((kPageWidth - size.width()) / 2, kBodyTop + 56, size.width(),
                          size.height());

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <QtMath>
 
 #include "base/cp1252.h"
 #include "base/texts.h"
@@ -90,6 +91,7 @@ TSudokuMainForm::TSudokuMainForm(Settings& settings, StartupSettings& options,
   connect(&blinkTimer_, &QTimer::timeout, this, [this] { game_->ClockTick(); });
   skin_.SetCellSource(this);
   skin_.SetKeypadOrder(options_.showInvNumBlock);
+  skin_.SetDevicePixelRatio(devicePixelRatioF());
   skin_.onChanged = [this](const QRect& r) { update(r); };
   skin_.onKeyTimer = [this](bool on) {
     if (on) {
@@ -201,8 +203,17 @@ void TSudokuMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TSudokuMainForm::paintEvent(QPaintEvent* event) {
+  // The surface is drawn for the screen the window is on; on another screen it is drawn again.
+  skin_.SetDevicePixelRatio(devicePixelRatioF());
   QPainter p(this);
-  p.drawImage(event->rect(), skin_.MainImage(), event->rect());
+  const QImage& image = skin_.MainImage();
+  // Drawn whole, pixel for pixel at the screen's ratio, and clipped: a partial rectangle in
+  // logical pixels need not fall on device pixels.
+  if (image.devicePixelRatio() != devicePixelRatioF()) {
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+  }
+  p.setClipRegion(event->region());
+  p.drawImage(QPoint(0, 0), image);
 }
 
 void TSudokuMainForm::BringToFront() {
@@ -259,7 +270,10 @@ void TSudokuMainForm::HookEvent(QObject*, QEvent* event, bool& handled) {
 
 bool TSudokuMainForm::MouseEvent(QEvent* event) {
   auto* mouse = static_cast<QMouseEvent*>(event);
-  const QPoint pos = mouse->position().toPoint();
+  // On a scaled screen the pointer falls between logical pixels: the pixel is the one that
+  // holds it. The widget position is rounded to the nearest corner; the window's (this is a
+  // top-level window) is not.
+  const QPoint pos(qFloor(mouse->scenePosition().x()), qFloor(mouse->scenePosition().y()));
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {

@@ -4,16 +4,16 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
+#include <cmath>
 
 namespace sudoku {
 namespace {
 
 constexpr int kSize = 22;
 
-QImage Frame() {
-  QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  return image;
+QImage Frame(qreal ratio) {
+  return ArtImage(QSize(kSize, kSize), ratio, true);
 }
 
 // A round badge as the base of every picture.
@@ -45,6 +45,16 @@ void UseProgramFonts() {
   QApplication::setFont(QFont("MS Sans Serif", 8));
 }
 
+QImage ArtImage(const QSize& size, qreal ratio, bool transparent) {
+  ratio = std::max<qreal>(ratio, 1);
+  QImage image(static_cast<int>(std::ceil(size.width() * ratio)),
+               static_cast<int>(std::ceil(size.height() * ratio)),
+               transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  if (transparent) image.fill(Qt::transparent);
+  return image;
+}
+
 QImage BackgroundTile() {
   QImage tile(64, 64, QImage::Format_RGB32);
   tile.fill(QColor(226, 221, 196));
@@ -64,11 +74,11 @@ QImage BackgroundTile() {
   return tile;
 }
 
-QList<QImage> GameRunningFrames() {
+QList<QImage> GameRunningFrames(qreal ratio) {
   // An hourglass whose sand runs down.
   QList<QImage> frames;
   for (int f = 0; f < 3; ++f) {
-    QImage image = Frame();
+    QImage image = Frame(ratio);
     QPainter p(&image);
     Badge(p, QColor(70, 130, 180));
     p.setPen(QPen(Qt::white, 1.4));
@@ -93,11 +103,11 @@ QList<QImage> GameRunningFrames() {
   return frames;
 }
 
-QList<QImage> CalculationFrames() {
+QList<QImage> CalculationFrames(qreal ratio) {
   // A gear turning in twelve steps.
   QList<QImage> frames;
   for (int f = 0; f < 12; ++f) {
-    QImage image = Frame();
+    QImage image = Frame(ratio);
     QPainter p(&image);
     Badge(p, QColor(60, 150, 90));
     p.translate(11, 11);
@@ -116,14 +126,14 @@ QList<QImage> CalculationFrames() {
   return frames;
 }
 
-QList<QImage> InputModeFrames() {
+QList<QImage> InputModeFrames(qreal ratio) {
   // "=" sets, "+" adds, "-" removes; a lock bar marks the locked modes.
   const QString signs[5] = {"=", "+", "\u2212", "+", "\u2212"};
   const QColor faces[5] = {QColor(90, 90, 160), QColor(40, 140, 60), QColor(170, 60, 50),
                            QColor(40, 140, 60), QColor(170, 60, 50)};
   QList<QImage> frames;
   for (int f = 0; f < 5; ++f) {
-    QImage image = Frame();
+    QImage image = Frame(ratio);
     QPainter p(&image);
     Badge(p, faces[f]);
     Glyph(p, signs[f], Qt::white, 17);
@@ -137,11 +147,11 @@ QList<QImage> InputModeFrames() {
   return frames;
 }
 
-QList<QImage> SmileyFrames() {
+QList<QImage> SmileyFrames(qreal ratio) {
   // Calm without warnings, attentive with warnings, sad once aids were used.
   QList<QImage> frames;
   for (int f = 0; f < 3; ++f) {
-    QImage image = Frame();
+    QImage image = Frame(ratio);
     QPainter p(&image);
     Badge(p, f == 2 ? QColor(200, 160, 40) : QColor(240, 200, 40));
     p.setPen(Qt::NoPen);
@@ -180,14 +190,14 @@ void Star(QPainter& p, QPointF centre, double outer, double inner, const QColor&
 }
 
 // A dark, softly lit stage with a golden frame.
-QImage Stage(int w, int h) {
-  QImage image(w, h, QImage::Format_RGB32);
+QImage Stage(int w, int h, qreal ratio) {
+  QImage image = ArtImage(QSize(w, h), ratio, false);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   QRadialGradient light(QPointF(w / 2.0, h * 0.35), w * 0.75);
   light.setColorAt(0, QColor(86, 46, 96));
   light.setColorAt(1, QColor(24, 12, 34));
-  p.fillRect(image.rect(), light);
+  p.fillRect(QRect(0, 0, w, h), light);
   QLinearGradient gold(0, 0, w, h);
   gold.setColorAt(0, QColor(255, 226, 140));
   gold.setColorAt(0.5, QColor(190, 140, 40));
@@ -215,8 +225,8 @@ void GoldenTitle(QPainter& p, const QRect& r, int pixelSize, const QString& text
 
 }  // namespace
 
-QImage HallOfFamePicture(int lineHeight) {
-  QImage image = Stage(640, 520);
+QImage HallOfFamePicture(int lineHeight, qreal ratio) {
+  QImage image = Stage(640, 520, ratio);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   GoldenTitle(p, QRect(0, 24, 640, 60), 46, "Hall of Fame");
@@ -244,8 +254,8 @@ QImage HallOfFamePicture(int lineHeight) {
   return image;
 }
 
-QImage EndGamePicture() {
-  QImage image = Stage(500, 313);
+QImage EndGamePicture(qreal ratio) {
+  QImage image = Stage(500, 313, ratio);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   // Confetti and stars.
@@ -283,9 +293,8 @@ QImage EndGamePicture() {
   return image;
 }
 
-QImage SwitchPicture(bool on) {
-  QImage image(90, 36, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
+QImage SwitchPicture(bool on, qreal ratio) {
+  QImage image = ArtImage(QSize(90, 36), ratio, true);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   QLinearGradient face(0, 0, 0, 36);

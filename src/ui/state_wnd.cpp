@@ -61,13 +61,13 @@ TStateWnd::TStateWnd(TSudokuMainForm& main, Settings& settings, StartupSettings&
   StatusText(panel, lastAction_, QRect(9, 9, 426, 13), Qt::AlignLeft, "");
   StatusBevel(panel, QRect(444, 6, 130, 22));
   StatusText(panel, gameNumber_, QRect(446, 9, 125, 13), Qt::AlignHCenter, "Sudoku-Nr.: -----");
-  started_ = new AnimatedPicture(panel, GameRunningFrames());
+  started_ = new AnimatedPicture(panel, GameRunningFrames);
   started_->setGeometry(577, 6, 22, 22);
-  running_ = new AnimatedPicture(panel, CalculationFrames());
+  running_ = new AnimatedPicture(panel, CalculationFrames);
   running_->setGeometry(602, 6, 22, 22);
-  inputMode_ = new AnimatedPicture(panel, InputModeFrames());
+  inputMode_ = new AnimatedPicture(panel, InputModeFrames);
   inputMode_->setGeometry(627, 6, 22, 22);
-  smiley_ = new AnimatedPicture(panel, SmileyFrames());
+  smiley_ = new AnimatedPicture(panel, SmileyFrames);
   smiley_->setGeometry(652, 6, 22, 22);
 
   // The window is dragged by any point of its panel.

@@ -29,9 +29,10 @@ QRect CellRect(int column, int row) {
                kCell, kCell);
 }
 
-// The two LEDs: off and lit.
-QPixmap Led(const QColor& colour, bool lit) {
-  QPixmap pixmap(25, 25);
+// The two LEDs: off and lit, for the screen's pixel ratio.
+QPixmap Led(const QColor& colour, bool lit, qreal ratio) {
+  QPixmap pixmap(QSize(25, 25) * ratio);
+  pixmap.setDevicePixelRatio(ratio);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
@@ -387,8 +388,8 @@ void TUserDefDlg::UpdateEditorStatus() {
 void TUserDefDlg::SetLeds() {
   redLit_ = !valid_;
   greenLit_ = valid_ && solved_;
-  red_->setPixmap(Led(QColor(220, 30, 30), redLit_));
-  green_->setPixmap(Led(QColor(30, 200, 60), greenLit_));
+  red_->setPixmap(Led(QColor(220, 30, 30), redLit_, devicePixelRatioF()));
+  green_->setPixmap(Led(QColor(30, 200, 60), greenLit_, devicePixelRatioF()));
 }
 
 // ---- Automatic mode ----

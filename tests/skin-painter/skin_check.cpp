@@ -49,6 +49,8 @@ LoadedSkin LoadSkin(const QString& root, const QString& label) {
   s.normal = s.normal.convertToFormat(QImage::Format_RGB32);
   s.extended = s.extended.convertToFormat(QImage::Format_RGB32);
   s.mask = s.mask.convertToFormat(QImage::Format_RGB32);
+  s.normal_double.load(root + "/bitmap/100@2x");
+  s.extended_double.load(root + "/bitmap/101@2x");
   s.ids_raw = Read(root + "/rcdata/100");
   s.areas_raw = Read(root + "/rcdata/101");
   s.text_raw = Read(root + "/rcdata/102");

@@ -19,6 +19,7 @@ struct LoadedSkin {
   QByteArray name;
   QByteArray copyright;
   QImage normal, extended, mask;
+  QImage normal_double, extended_double;  // the 2x pictures
   QByteArray ids_raw, areas_raw, text_raw, display_raw, indicator_raw, outline_raw;
 
   std::vector<uint16_t> ids;

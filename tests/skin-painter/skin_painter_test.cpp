@@ -43,9 +43,10 @@ TEST(SkinPainter, WritesEveryResourceAndAQrcThatNamesThem) {
     EXPECT_TRUE(QFile::exists(dir.filePath(match.captured(2)))) << match.captured(2).toStdString();
   }
   aliases.sort();
-  EXPECT_EQ(aliases, QStringList({"bitmap/100", "bitmap/101", "bitmap/102", "rcdata/100",
-                                  "rcdata/101", "rcdata/102", "rcdata/103", "rcdata/104",
-                                  "rcdata/105", "string/100", "string/101"}));
+  EXPECT_EQ(aliases,
+            QStringList({"bitmap/100", "bitmap/100@2x", "bitmap/101", "bitmap/101@2x", "bitmap/102",
+                         "rcdata/100", "rcdata/101", "rcdata/102", "rcdata/103", "rcdata/104",
+                         "rcdata/105", "string/100", "string/101"}));
   QFile name(dir.filePath("string/100.txt"));
   ASSERT_TRUE(name.open(QIODevice::ReadOnly));
   EXPECT_EQ(name.readAll(), "Nacht");

@@ -318,6 +318,68 @@ TEST_F(SkinViewTest, RectanglesFromOutsideNeverReachOutsideThePictures) {
   const QRect seven = SyntheticSkin::Area(7);
   EXPECT_EQ(view.HitTest(seven.center().x(), seven.center().y()).code, 0);
   EXPECT_EQ(view.HitTest(150, 150).code, -1);
+  // The same at a fractional pixel ratio, where rectangles are rounded to device pixels.
+  view.SetDevicePixelRatio(1.75);
+  view.UpdateGroupIndicator(0, 0, 0);
+  view.ShowClock(2000);
+  EXPECT_EQ(view.MainImage().size(), QSize(525, 630));
+}
+
+// A screen with more device pixels than logical ones: the surface is drawn at its ratio, from
+// the skin's 2x pictures where it has them, while tables and hits stay logical.
+TEST_F(SkinViewTest, DrawsAtTheScreensPixelRatio) {
+  SyntheticSkin skin;
+  skin.withDoubled = true;
+  Apply(skin);
+  cells.board.cells[0] = test::Set({5});
+  view.RedrawCell(0);
+  view.ShowCounter(7);
+  view.ShowClockSeparators(false);
+  view.UpdateGroupIndicator(1, 0, 0);
+  view.DrawArea(27, true);
+  const QImage single = view.MainImage().copy();
+
+  view.SetDevicePixelRatio(2);
+  const QImage& image = view.MainImage();
+  EXPECT_EQ(image.size(), QSize(600, 720));
+  EXPECT_EQ(image.devicePixelRatio(), 2.0);
+  const auto device = [](const QRect& r) { return QRect(r.topLeft() * 2, r.size() * 2); };
+  const auto all = [&](const QRect& r, const QColor& colour) {
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      for (int x = r.left(); x <= r.right(); ++x) {
+        if (image.pixelColor(x, y) != colour) return false;
+      }
+    }
+    return true;
+  };
+  EXPECT_TRUE(all(device(SyntheticSkin::Area(1)), skin.doubledNormalFace));
+  EXPECT_TRUE(all(device(SyntheticSkin::Area(27)), skin.doubledExtendedFace));
+  EXPECT_TRUE(all(device(SyntheticSkin::Slot(11)), SyntheticSkin::GlyphColour(7)));
+  EXPECT_TRUE(all(device(SyntheticSkin::Slot(4)), skin.colours[0]));
+  EXPECT_TRUE(all(device(SyntheticSkin::Mark(0)), SyntheticSkin::MarkColour(0)));
+  // The decided digit is drawn at full resolution inside its device text rectangle.
+  const QRect text = device(view.Layout().cellText[0]);
+  int inside = 0, outside = 0;
+  for (int y = 0; y < 60; ++y) {
+    for (int x = 0; x < 60; ++x) {
+      if (image.pixelColor(x, y) == skin.colours[3]) ++(text.contains(x, y) ? inside : outside);
+    }
+  }
+  EXPECT_GT(inside, 4 * 20);
+  EXPECT_EQ(outside, 0);
+  for (int code = 0; code < 129; ++code) {
+    const QRect r = SyntheticSkin::Area(code);
+    EXPECT_EQ(view.HitTest(r.right(), r.bottom()).code, code);
+  }
+
+  view.SetDevicePixelRatio(1);
+  EXPECT_EQ(view.MainImage(), single);
+
+  // A 2x picture of another size is left aside: the 1x picture is scaled.
+  skin.doubledSize = QSize(599, 720);
+  Apply(skin);
+  view.SetDevicePixelRatio(2);
+  EXPECT_EQ(view.MainImage().pixelColor(device(SyntheticSkin::Area(1)).center()), skin.normalFace);
 }
 
 }  // namespace

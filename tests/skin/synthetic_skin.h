@@ -27,6 +27,11 @@ struct SyntheticSkin {
   std::optional<int> dropTable;   // a raw table left out
   std::optional<int> dropBitmap;  // a picture left out
   bool dropName = false;
+  // 2x pictures ("bitmap/100@2x", "bitmap/101@2x") with faces of their own, to tell them apart.
+  bool withDoubled = false;
+  QSize doubledSize = QSize(2 * kWidth, 2 * kHeight);
+  QColor doubledNormalFace = QColor(200, 210, 220);
+  QColor doubledExtendedFace = QColor(240, 230, 140);
   QStringList rccOptions;  // format version and compression of a module
 
   static constexpr int kWidth = 300, kHeight = 360;
@@ -55,6 +60,7 @@ struct SyntheticSkin {
   }
   // The colour each glyph is painted in, to recognise it in a slot.
   static QColor GlyphColour(int glyph) { return QColor(20 + glyph * 15, 100, 200 - glyph * 10); }
+  static QColor MarkColour(int kind) { return QColor(0, 160 + kind * 30, 0); }
   static QRect Mark(int i) { return QRect(200 + (i % 9) * 10, 300 + (i / 9) * 10, 8, 8); }
   static QRect MarkSource(int kind) { return QRect(250 + kind * 10, 340, 8, 8); }
 
@@ -65,25 +71,37 @@ struct SyntheticSkin {
     if (!dropName) File(dir + "/string/100", name.toUtf8());
     if (copyright) File(dir + "/string/101", copyright->toUtf8());
 
-    QImage normal(kWidth, kHeight, QImage::Format_RGB32), extended = normal;
     QImage mask(kWidth, kHeight, QImage::Format_RGB32);
-    normal.fill(normalFace);
-    extended.fill(extendedFace);
     mask.fill(Qt::white);
     QPainter m(&mask);
     for (int code = 0; code < 129; ++code) m.fillRect(Area(code), QColor(Id(code), 0, 0));
     m.end();
-    QPainter e(&extended);
-    for (int g = 0; g < 14; ++g) {
-      QRect r = Glyph(g);
-      if (g <= 10) r.setWidth(r.width() + glyphWidthDelta);
-      e.fillRect(r, GlyphColour(g));
-    }
-    for (int k = 0; k < 3; ++k) e.fillRect(MarkSource(k), QColor(0, 160 + k * 30, 0));
-    e.end();
+    // The two looks of a window `size` pixels large.
+    const auto looks = [&](const QSize& size, const QColor& normalFace,
+                           const QColor& extendedFace) {
+      QImage normal(size, QImage::Format_RGB32), extended = normal;
+      normal.fill(normalFace);
+      extended.fill(extendedFace);
+      QPainter e(&extended);
+      e.scale(double(size.width()) / kWidth, double(size.height()) / kHeight);
+      for (int g = 0; g < 14; ++g) {
+        QRect r = Glyph(g);
+        if (g <= 10) r.setWidth(r.width() + glyphWidthDelta);
+        e.fillRect(r, GlyphColour(g));
+      }
+      for (int k = 0; k < 3; ++k) e.fillRect(MarkSource(k), MarkColour(k));
+      e.end();
+      return std::pair{normal, extended};
+    };
+    const auto [normal, extended] = looks(QSize(kWidth, kHeight), normalFace, extendedFace);
     if (dropBitmap != 100) normal.save(dir + "/bitmap/100", "PNG");
     if (dropBitmap != 101) extended.save(dir + "/bitmap/101", "PNG");
     if (dropBitmap != 102) mask.save(dir + "/bitmap/102", "PNG");
+    if (withDoubled) {
+      const auto [normal2, extended2] = looks(doubledSize, doubledNormalFace, doubledExtendedFace);
+      normal2.save(dir + "/bitmap/100@2x", "PNG");
+      extended2.save(dir + "/bitmap/101@2x", "PNG");
+    }
 
     QByteArray ids, areas, text, displays, indicator, outline;
     for (int code = 0; code < 129; ++code) {

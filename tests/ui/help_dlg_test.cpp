@@ -8,6 +8,7 @@
 
 #include "skin/skin_modules.h"
 #include "skin/skin_view.h"
+#include "ui/help_art.h"
 #include "ui/help_dlg.h"
 #include "ui/program_art.h"
 
@@ -151,6 +152,43 @@ TEST_F(HelpDlgTest, SkinPageNamesTheSkinInUse) {
   EXPECT_EQ(dialog->findChild<QLabel*>("Label_AboutSkin_Copyright")->text(), skin.SkinCopyright());
   EXPECT_FALSE(dialog->findChild<QPushButton*>("OKBtn")->isVisibleTo(dialog.get()));
   EXPECT_EQ(dialog->findChild<QPushButton*>("CancelBtn")->text(), "Schließen");
+}
+
+// Every picture drawn by code keeps its logical size at a denser screen's ratio and shows the
+// same thing there: averaged back to 1x it matches the 1x picture but for edges and hinting.
+TEST_F(HelpDlgTest, PicturesAreDrawnForTheScreensPixelRatio) {
+  const std::vector<std::function<QImage(qreal)>> pictures = {
+      [](qreal r) { return MethodPicture(4, true, true, r); },
+      CalculationChainPicture,
+      [](qreal r) { return AboutPicture("2.0.0", r); },
+      WebSign,
+      [](qreal r) { return HallOfFamePicture(31, r); },
+      EndGamePicture,
+      [](qreal r) { return SwitchPicture(true, r); },
+      [](qreal r) { return GameRunningFrames(r)[1]; },
+      [](qreal r) { return SmileyFrames(r)[2]; },
+      [this](qreal r) { return GuiPartPicture(skin, 4, r); },
+      [this](qreal r) { return CommandPicture(skin, 2, "Start", r); },
+      [this](qreal r) { return SkinPicture(skin, r); },
+  };
+  for (size_t i = 0; i < pictures.size(); ++i) {
+    const QImage single = pictures[i](1).convertToFormat(QImage::Format_ARGB32);
+    const QImage doubled = pictures[i](2);
+    ASSERT_EQ(doubled.devicePixelRatio(), 2.0) << i;
+    ASSERT_EQ(doubled.size(), single.size() * 2) << i;
+    const QImage down = doubled.convertToFormat(QImage::Format_ARGB32)
+                            .scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    long off = 0;
+    for (int y = 0; y < single.height(); ++y) {
+      for (int x = 0; x < single.width(); ++x) {
+        const QRgb a = single.pixel(x, y), b = down.pixel(x, y);
+        off += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                   std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b)) >
+               128;
+      }
+    }
+    EXPECT_LT(off, single.width() * single.height() / 20) << i;
+  }
 }
 
 }  // namespace

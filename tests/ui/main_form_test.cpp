@@ -44,8 +44,10 @@ class MainFormTest : public ::testing::Test {
   }
 
   QPoint Centre(int code) const { return SyntheticSkin::Area(code).center(); }
-  void Mouse(QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons) {
-    QMouseEvent e(type, at, form->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+  // As the window system delivers it: the widget position rounded, the window's exact.
+  void Mouse(QEvent::Type type, const QPointF& at, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, at.toPoint(), at, form->mapToGlobal(at), Qt::LeftButton, buttons,
+                  Qt::NoModifier);
     QApplication::sendEvent(form.get(), &e);
   }
   void Press(int code) { Mouse(QEvent::MouseButtonPress, Centre(code), Qt::LeftButton); }
@@ -110,6 +112,25 @@ TEST_F(MainFormTest, PressDragAndReleaseActOnWhatIsUnderTheRelease) {
   EXPECT_EQ(Cell(2), Set({1, 7}));
   Click(0 + 6);  // "remove 7"
   EXPECT_EQ(Cell(2), Set({1}));
+}
+
+// At twice the density the surface has twice the pixels while the window keeps its size, and a
+// pointer between two device pixels of one logical pixel lands on the area under it.
+TEST_F(MainFormTest, AreasKeepTheirPlacesAtTwiceTheDensity) {
+  form->Skin().SetDevicePixelRatio(2);
+  EXPECT_EQ(form->Skin().MainImage().size(), QSize(600, 720));
+  EXPECT_EQ(form->size(), QSize(300, 360));
+  const QPointF nowhere(295, 355);
+  Mouse(QEvent::MouseButtonPress, nowhere, Qt::LeftButton);
+  for (int code = 0; code < 129; ++code) {
+    const QRect r = SyntheticSkin::Area(code);
+    for (const QPointF at : {QPointF(r.topLeft()), QPointF(r.right() + 0.5, r.bottom() + 0.75)}) {
+      Mouse(QEvent::MouseMove, at, Qt::LeftButton);
+      ASSERT_EQ(form->Skin().PressedArea(), code) << at.x() << "," << at.y();
+    }
+  }
+  Mouse(QEvent::MouseButtonRelease, nowhere, Qt::NoButton);
+  EXPECT_EQ(form->Skin().PressedArea(), -1);
 }
 
 TEST_F(MainFormTest, CellsNeedAPuzzle) {

@@ -539,10 +539,11 @@ QImage PaintMask(const SkinDescription& d) {
   return mask;
 }
 
-}  // namespace
-
-SkinPictures PaintSkin(const SkinDescription& d) {
-  QImage base(d.size, QImage::Format_RGB32);
+// Both looks at `ratio` device pixels per pixel of the layout. Everything is drawn as vectors
+// and text, so the 2x pictures are as exact as the 1x ones.
+void PaintLooks(const SkinDescription& d, int ratio, QImage* normal_look, QImage* extended_look) {
+  QImage base(d.size * ratio, QImage::Format_RGB32);
+  base.setDevicePixelRatio(ratio);
   {
     QPainter p(&base);
     PaintFace(p, d);
@@ -553,18 +554,25 @@ SkinPictures PaintSkin(const SkinDescription& d) {
     DrawPanel(p, d.command_panel, pal, 12);
     PaintDigitPanel(p, d);
   }
-  SkinPictures pictures;
-  pictures.normal = base.copy();
-  pictures.extended = base.copy();
-  {
-    QPainter normal(&pictures.normal);
-    QPainter extended(&pictures.extended);
-    for (int i = 0; i < kAreaCount; ++i) {
-      PaintArea(normal, d, i, false);
-      PaintArea(extended, d, i, true);
-    }
-    PaintSources(extended, d);
+  *normal_look = base.copy();
+  *extended_look = base.copy();
+  normal_look->setDevicePixelRatio(ratio);
+  extended_look->setDevicePixelRatio(ratio);
+  QPainter normal(normal_look);
+  QPainter extended(extended_look);
+  for (int i = 0; i < kAreaCount; ++i) {
+    PaintArea(normal, d, i, false);
+    PaintArea(extended, d, i, true);
   }
+  PaintSources(extended, d);
+}
+
+}  // namespace
+
+SkinPictures PaintSkin(const SkinDescription& d) {
+  SkinPictures pictures;
+  PaintLooks(d, 1, &pictures.normal, &pictures.extended);
+  PaintLooks(d, 2, &pictures.normal_double, &pictures.extended_double);
   pictures.mask = PaintMask(d);
   return pictures;
 }

@@ -65,6 +65,8 @@ bool WriteSkinResources(const SkinDescription& skin, const SkinPictures& picture
             add_png("bitmap/100", "bitmap/100.png", pictures.normal) &&
             add_png("bitmap/101", "bitmap/101.png", pictures.extended) &&
             add_png("bitmap/102", "bitmap/102.png", pictures.mask) &&
+            add_png("bitmap/100@2x", "bitmap/100@2x.png", pictures.normal_double) &&
+            add_png("bitmap/101@2x", "bitmap/101@2x.png", pictures.extended_double) &&
             add("rcdata/100", "rcdata/100.bin", AreaIdTable(skin)) &&
             add("rcdata/101", "rcdata/101.bin", AreaRectTable(skin)) &&
             add("rcdata/102", "rcdata/102.bin", CellTextTable(skin)) &&

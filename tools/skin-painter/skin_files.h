@@ -9,7 +9,8 @@
 
 namespace sudoku::skin_painter {
 
-// Writes string/100, string/101, bitmap/100-102 (PNG), rcdata/100-105 and skin.qrc into `dir`.
+// Writes string/100, string/101, bitmap/100-102 and the 2x pictures bitmap/100@2x and
+// bitmap/101@2x (PNG), rcdata/100-105 and skin.qrc into `dir`.
 // Returns false with a message in `error` when a file cannot be written.
 bool WriteSkinResources(const SkinDescription& skin, const SkinPictures& pictures,
                         const QString& dir, QString* error);
