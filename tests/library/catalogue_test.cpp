@@ -17,6 +17,7 @@
 #include "settings/memory_settings_store.h"
 #include "support/boards.h"
 #include "support/game_fixture.h"
+#include "support/scratch_dir.h"
 
 namespace sudoku {
 namespace {
@@ -79,9 +80,8 @@ class CatalogueTest : public ::testing::Test {
   Catalogue catalogue{settings, port};
 
  private:
-  std::filesystem::path dir_ =
-      std::filesystem::path(::testing::TempDir()) /
-      (std::string("catalogue_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  test::ScratchDir scratch_;
+  std::filesystem::path dir_ = scratch_.Path();
   int files_ = 0;
 };
 

@@ -11,6 +11,7 @@
 #include "base/texts.h"
 #include "library/catalogue.h"
 #include "support/game_fixture.h"
+#include "support/scratch_dir.h"
 
 namespace sudoku {
 namespace {
@@ -60,9 +61,8 @@ class FileTest : public test::GameTest {
   // The game as a file would hold it, history included.
   std::string State() { return GameFileBytes(*game, true); }
 
-  std::filesystem::path dir_ =
-      std::filesystem::path(::testing::TempDir()) /
-      (std::string("files_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  test::ScratchDir scratch_;
+  std::filesystem::path dir_ = scratch_.Path();
 };
 
 TEST_F(FileTest, WholeGameKeepsItsHistoryAndPosition) {
